@@ -1,0 +1,217 @@
+#pragma once
+// Unit Haupt: the main window. Its members are defined in several files,
+// one concern each (haupt_*.cpp).
+
+#include "records/teilnehmerdatei.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QStringList>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QTextEdit;
+class QTimer;
+class StatusLeiste;
+class THintergrundForm;
+class TTlForm;
+class TTnCreateForm;
+class TEditForm;
+class TDruckenForm;
+class TSichernForm;
+class TZahlenForm;
+class TKlassenForm;
+
+inline const QString InstanzText = QStringLiteral("Merkwerk V1.03");
+
+class TForm1 : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit TForm1(QWidget *eltern = nullptr);
+    ~TForm1() override;
+
+    // Creates the dialogs in their fixed order; they live as long as the window.
+    void DialogeErstellen();
+
+    // --- the participant document ---
+    QStringList DatSl;
+    Kodierung DatKodierung = Kodierung::Utf8MitMarke;
+
+    QString DatFilename() const { return FDatFilename; }
+    void setDatFilename(const QString &name);
+    int AktNummer() const { return FAktNummer; }
+    void setAktNummer(int nummer);
+    int MaxNummer() const;
+    void ZeigeNummer(int nummer);
+    // Writes the shown day when it changed, or always with `unbedingtS`;
+    // false only when the file could not be written.
+    bool Speichern(bool unbedingtS);
+
+    QString Teilnehmer() const;
+    void setTeilnehmer(const QString &wert);
+    QString Klasse() const;
+    void setKlasse(const QString &wert);
+    QString Kommentar() const;
+    void setKommentar(const QString &wert);
+    QString Datum() const;
+    void setDatum(const QString &wert);
+    QString Anmerkung() const;
+    void setAnmerkung(const QString &wert);
+    int Hausaufgabe() const;
+    void setHausaufgabe(int index);
+    // The info field's text exactly as stored, block by block.
+    QString InfoText() const;
+    // The info field's displayed lines, as the save writes them.
+    QStringList InfoZeilen() const;
+
+    // --- view and navigation ---
+    void setStatusText(const QString &text);
+    QString StatusText() const;
+    QString NummerText() const;
+    void UpdateMenus();
+    void SetActiveControl();
+    QPointer<QWidget> MerkActiveControl;
+
+    // --- data folder and settings ---
+    void AktOrdner(int nr, bool meldungS);
+    int GewaehlterOrdner() const;
+    QString DatenOrdnerPfad() const;
+    void RegistryLadenSpeichern(bool ladenS);
+    int HintergrundNr() const;
+    void setHintergrundNr(int nummer);
+
+    // --- days ---
+    void DatumEinfuegen(int tag);
+    void TagLoeschen(int nummer);
+
+    // --- participants ---
+    void TeilnehmerErstellen();
+    void UmbenennenAendern(int editTag);
+    bool TeilnehmerLoeschen(const QString &name);
+
+    // --- reports ---
+    QString DruckenTextBerechnen(int tagNr) const;
+    QString KommentareTextBerechnen();
+
+    // --- layout ---
+    void CaptionZuweisen();
+    void SchriftartZuweisen();
+    void SchalterEinrichten();
+    void FensterEinrichten();
+
+    bool IsClosing = false;
+    QString SortierKlasse;
+    QString Suchdatum;
+
+    // Controls, named as the program's other parts refer to them.
+    QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *LabelRe;
+    QLineEdit *Edit1, *Edit2, *Edit3, *Edit4, *Edit5;
+    QGroupBox *RadioGroup1;
+    QRadioButton *RadioItems[3];
+    QTextEdit *RichEdit1;
+    QPushButton *Button1, *Button2, *Button3;
+    StatusLeiste *StatusBar1;
+    QTimer *Timer1;
+
+    QMenu *MenuDatei, *MenuDateiDrucken, *MenuBearb, *MenuAkt, *MenuSicherung, *MenuAns,
+        *MenuEinst, *MenuHilfe;
+    QAction *MenuDateiDruckenTag, *MenuDateiDruckenTeilnehmer, *MenuDateiDruckenAufgaben,
+        *MenuDateiDruckenKommentare, *MenuDateiClose, *MenuDateiBeenden;
+    QAction *MenuBearbUmbenennen, *MenuBearbAendern, *MenuBearbKommentar, *MenuBearbHeute,
+        *MenuBearbGestern, *MenuBearbMorgen, *MenuAktTagLoeschen, *MenuAktTeilnehmerLoeschen,
+        *MenuBearbGehe, *MenuBearbSuche;
+    QAction *MenuAktVor, *MenuAktRueck, *MenuAktTeilnehmer, *MenuAktNeuenTag,
+        *MenuAktNeuenTeilnehmer, *MenuAktTagAnzeigen, *MenuAktTeilnehmerAnzeigen,
+        *MenuAktAufgaben, *MenuAktKommentare;
+    QAction *MenuSicherungSichern, *MenuSicherungWiederholen;
+    QAction *MenuAnsSchrift, *MenuAnsHintergrund;
+    QAction *MenuEinstEigeneDateien, *MenuEinstProgrammordner;
+    QAction *MenuHilfeInfo, *MenuHilfeHomepage, *MenuHilfeUpdate, *MenuHilfeHistory,
+        *MenuHilfeMail, *MenuHilfeSpenden;
+
+    QMenu *PuReMenu, *PuEdit3Menu, *PuEdit12Menu, *PuEdit4Menu;
+    QAction *PuReKopieren, *PuReAusschneiden, *PuReEinfuegen, *PuReAllesMarkieren;
+    QAction *PuEdit3Heute, *PuEdit3Gestern, *PuEdit3Morgen, *PuEdit12Aendern, *PuEdit4Kommentar;
+
+    THintergrundForm *Hintergrund = nullptr;
+    TTlForm *TlForm = nullptr;
+    TTnCreateForm *TnCreateForm = nullptr;
+    TEditForm *EditForm = nullptr;
+    TDruckenForm *DruckenForm = nullptr;
+    TSichernForm *SichernForm = nullptr;
+    TZahlenForm *ZahlenForm = nullptr;
+    TKlassenForm *KlassenForm = nullptr;
+
+public slots:
+    void Timer1Timer();
+    void MenuDateiClick();
+    void MenuDateiCloseClick();
+    void MenuDateiBeendenClick();
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void MenuEinstOrdnerClick();
+    void PuReMenuPopup(const QPoint &stelle);
+
+    void MenuAktNeuenTagClick();
+    void MenuBearbHeuteClick();
+    void MenuAktTagLoeschenClick();
+    void PuEdit3MenuPopup(const QPoint &stelle);
+    void MenuBearbGeheClick();
+    void MenuBearbSucheClick();
+    void MenuAktNeuenTeilnehmerClick();
+    void MenuBearbUmbenennenClick();
+    void MenuBearbKommentarClick();
+    void PuEdit12MenuPopup(const QPoint &stelle);
+    void PuEdit4MenuPopup(const QPoint &stelle);
+    void MenuAktTeilnehmerLoeschenClick();
+    void MenuDateiDruckenTagClick();
+    void MenuSicherungSichernClick();
+    void MenuAnsSchriftClick();
+    void MenuAnsHintergrundClick();
+    void MenuHilfeClick();
+    void MenuHilfeInfoClick();
+    void MenuHilfeHomepageClick();
+    void MenuHilfeUpdateClick();
+    void MenuHilfeHistoryClick();
+    void MenuHilfeMailClick();
+    void MenuHilfeSpendenClick();
+
+    // The single-instance requests: bring to front, and close.
+    void NachVorneHolen();
+
+protected:
+    void showEvent(QShowEvent *ereignis) override;
+    void closeEvent(QCloseEvent *ereignis) override;
+    bool eventFilter(QObject *objekt, QEvent *ereignis) override;
+
+private:
+    void ControlsErstellen();
+    void MenuErstellen();
+    void PopupMenusErstellen();
+    QAction *MenuEintrag(QMenu *menu, const char *name, const QString &text, int tag = 0,
+                         const QKeySequence &kuerzel = {});
+    void ZeilenEingabenEinrichten();
+    void Edit1KeyPress(QLineEdit *feld);
+    bool HauptKuerzelVorrang(QKeyEvent *taste) const;
+    void FensterTitelSetzen(const QString &name);
+    void DatenOrdnerEntfernenWennLeer();
+    void SchnappschussNehmen();
+    bool DateiLesen(const QString &pfad);
+    void FelderLeeren();
+
+    QString FDatFilename;
+    int FAktNummer = 0;
+    int ordnerWahl = 0; // the checked folder item: 0 none, 1 documents, 2 program folder
+    bool ersteAnzeige = true;
+
+    QString SaveTeilnehmer, SaveKlasse, SaveKommentar, SaveDatum, SaveAnmerkung, SaveRe;
+    int SaveRg = 0;
+};

@@ -1,0 +1,245 @@
+// The participant document: loading and closing, showing a day, the change
+// test and the save.
+
+#include "haupt.h"
+
+#include "records/bloecke.h"
+#include "ui/meldungen.h"
+#include "util/ordner.h"
+#include "util/texte.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTextLayout>
+
+namespace {
+
+void FeldSetzen(QLineEdit *feld, const QString &text)
+{
+    feld->setText(text);
+    feld->setCursorPosition(0);
+}
+
+} // namespace
+
+void TForm1::FensterTitelSetzen(const QString &name)
+{
+    setWindowTitle(QStringLiteral("%1 - %2").arg(name, InstanzText));
+}
+
+void TForm1::setDatFilename(const QString &name)
+{
+    FDatFilename = DatenOrdnerPfad() + name + QLatin1String(".dat");
+    DatSl.clear();
+    setKlasse(QString());
+    setTeilnehmer(QString());
+    setKommentar(QString());
+    const bool laden = !name.isEmpty() && QFileInfo(FDatFilename).isFile();
+    if (!laden) {
+        FDatFilename = OrdnerTeil(FDatFilename);
+        FensterTitelSetzen(QStringLiteral("KeinName"));
+        setAktNummer(FAktNummer);
+        return;
+    }
+    AttributeZuruecksetzen(FDatFilename);
+    if (!DateiLesen(FDatFilename))
+        return;
+    FensterTitelSetzen(name);
+    setTeilnehmer(name);
+    ZeilenVorbereiten(DatSl);
+    const Felder kopf = FelderTeilen(DatSl.first());
+    setKlasse(kopf.erstes);
+    setKommentar(kopf.zweites);
+    FAktNummer = 1;
+    setAktNummer(FAktNummer);
+    Edit1->setFocus();
+}
+
+bool TForm1::DateiLesen(const QString &pfad)
+{
+    QString fehler;
+    QStringList zeilen;
+    Kodierung kodierung = DatKodierung;
+    if (!ZeilenLesen(pfad, zeilen, kodierung, fehler)) {
+        Fehler(fehler);
+        return false;
+    }
+    DatSl = zeilen;
+    DatKodierung = kodierung;
+    return true;
+}
+
+int TForm1::MaxNummer() const
+{
+    return TageZaehlen(DatSl);
+}
+
+void TForm1::FelderLeeren()
+{
+    setDatum(QString());
+    setAnmerkung(QString());
+    setHausaufgabe(0);
+    RichEdit1->clear();
+}
+
+void TForm1::ZeigeNummer(int nummer)
+{
+    SaveTeilnehmer.clear();
+    SaveKlasse.clear();
+    SaveKommentar.clear();
+    SaveDatum.clear();
+    SaveAnmerkung.clear();
+    SaveRe.clear();
+    SaveRg = 0;
+    setKommentar(Kommentar());
+    FelderLeeren();
+    if (nummer == 0)
+        return;
+    const Tag tag = TagLesen(DatSl, nummer);
+    setDatum(tag.datum);
+    setAnmerkung(tag.anmerkung);
+    setHausaufgabe(tag.hausaufgabe);
+    if (!tag.infos.isEmpty())
+        RichEdit1->setPlainText(tag.infos.join(QLatin1Char('\n')));
+    SchnappschussNehmen();
+    RichEdit1->moveCursor(QTextCursor::Start);
+}
+
+void TForm1::SchnappschussNehmen()
+{
+    SaveTeilnehmer = Teilnehmer();
+    SaveKlasse = Klasse();
+    SaveKommentar = Kommentar();
+    SaveDatum = Datum();
+    SaveAnmerkung = Anmerkung();
+    SaveRg = Hausaufgabe();
+    SaveRe = InfoText();
+}
+
+bool TForm1::Speichern(bool unbedingtS)
+{
+    if (Teilnehmer().isEmpty())
+        return true;
+    const bool geaendert = Teilnehmer() != SaveTeilnehmer || Klasse() != SaveKlasse
+                           || Kommentar() != SaveKommentar || Datum() != SaveDatum
+                           || Anmerkung() != SaveAnmerkung || Hausaufgabe() != SaveRg
+                           || InfoText() != SaveRe;
+    if (!geaendert && !unbedingtS)
+        return true;
+    SchnappschussNehmen();
+    Tag tag;
+    tag.datum = Datum();
+    tag.anmerkung = Anmerkung();
+    tag.hausaufgabe = Hausaufgabe();
+    tag.infos = InfoZeilen();
+    DatSl = TagErsetzen(DatSl, FelderVerbinden(Klasse(), Kommentar()), FAktNummer, TagBlock(tag));
+    QString fehler;
+    if (!ZeilenMitSicherungSchreiben(FDatFilename, DatSl, DatKodierung, fehler)) {
+        Fehler(fehler);
+        return false;
+    }
+    return true;
+}
+
+QString TForm1::InfoText() const
+{
+    // Block by block, so that no character is replaced on the way.
+    QStringList bloecke;
+    for (QTextBlock block = RichEdit1->document()->begin(); block.isValid(); block = block.next())
+        bloecke << block.text();
+    return bloecke.join(QLatin1Char('\n'));
+}
+
+QStringList TForm1::InfoZeilen() const
+{
+    QTextDocument *dokument = RichEdit1->document();
+    QAbstractTextDocumentLayout *layout = dokument->documentLayout();
+    QStringList zeilen;
+    for (QTextBlock block = dokument->begin(); block.isValid(); block = block.next()) {
+        layout->blockBoundingRect(block); // lays the block out if it is not yet
+        const QTextLayout *textLayout = block.layout();
+        const QString text = block.text();
+        if (!textLayout || textLayout->lineCount() == 0) {
+            zeilen << text;
+            continue;
+        }
+        for (int n = 0; n < textLayout->lineCount(); ++n) {
+            const QTextLine zeile = textLayout->lineAt(n);
+            zeilen << text.mid(zeile.textStart(), zeile.textLength());
+        }
+    }
+    if (!zeilen.isEmpty() && zeilen.last().isEmpty())
+        zeilen.removeLast();
+    return zeilen;
+}
+
+QString TForm1::Teilnehmer() const
+{
+    return Trimmen(Edit1->text());
+}
+
+void TForm1::setTeilnehmer(const QString &wert)
+{
+    FeldSetzen(Edit1, wert);
+    UpdateMenus();
+}
+
+QString TForm1::Klasse() const
+{
+    return Trimmen(Edit2->text());
+}
+
+void TForm1::setKlasse(const QString &wert)
+{
+    FeldSetzen(Edit2, wert);
+}
+
+QString TForm1::Kommentar() const
+{
+    return Trimmen(Edit4->text());
+}
+
+void TForm1::setKommentar(const QString &wert)
+{
+    FeldSetzen(Edit4, wert);
+}
+
+QString TForm1::Datum() const
+{
+    return Trimmen(Edit3->text());
+}
+
+void TForm1::setDatum(const QString &wert)
+{
+    FeldSetzen(Edit3, Trimmen(wert));
+}
+
+QString TForm1::Anmerkung() const
+{
+    return Trimmen(Edit5->text());
+}
+
+void TForm1::setAnmerkung(const QString &wert)
+{
+    FeldSetzen(Edit5, wert);
+}
+
+int TForm1::Hausaufgabe() const
+{
+    for (int index = 0; index < 3; ++index) {
+        if (RadioItems[index]->isChecked())
+            return index;
+    }
+    return 0;
+}
+
+void TForm1::setHausaufgabe(int index)
+{
+    RadioItems[qBound(0, index, 2)]->setChecked(true);
+}

@@ -1,0 +1,125 @@
+// The data folder choice and the settings kept between runs.
+
+#include "haupt.h"
+
+#include "ui/hintergrunddlg.h"
+#include "ui/meldungen.h"
+#include "ui/programmschrift.h"
+#include "util/ordner.h"
+
+#include <QAction>
+#include <QDir>
+#include <QSettings>
+
+namespace {
+
+QSettings Einstellungen()
+{
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Merkwerk"),
+                     QStringLiteral("Merkwerk"));
+}
+
+// A value of another type than expected counts as absent.
+bool ZahlLesen(const QSettings &s, const QString &name, qint64 &wert)
+{
+    const QVariant v = s.value(name);
+    if (!v.isValid())
+        return false;
+    bool ok = false;
+    wert = v.toLongLong(&ok);
+    return ok;
+}
+
+} // namespace
+
+QString TForm1::DatenOrdnerPfad() const
+{
+    const QString basis = ordnerWahl == 1 ? EigeneDokumente() : Programmordner();
+    return basis + QLatin1String("Merkwerk/");
+}
+
+int TForm1::GewaehlterOrdner() const
+{
+    return ordnerWahl;
+}
+
+void TForm1::MenuEinstOrdnerClick()
+{
+    auto *eintrag = qobject_cast<QAction *>(sender());
+    // The menu has checked the item already; the choice is made below.
+    MenuEinstEigeneDateien->setChecked(ordnerWahl == 1);
+    MenuEinstProgrammordner->setChecked(ordnerWahl == 2);
+    if (eintrag)
+        AktOrdner(eintrag->data().toInt(), true);
+}
+
+void TForm1::AktOrdner(int nr, bool meldungS)
+{
+    const int wahl = nr == 1 ? 1 : 2;
+    if (ordnerWahl == wahl)
+        return;
+    if (meldungS) {
+        if (!Teilnehmer().isEmpty()
+            && !Frage(QStringLiteral("Wenn der aktuelle Datenordner gewechselt werden soll, muss der "
+                                     "geöffnete Teilnehmer geschlossen werden.\r\nSoll der aktuelle "
+                                     "Teilnehmer jetzt geschlossen und der Ordner gewechselt werden?")))
+            return;
+        DatenOrdnerEntfernenWennLeer();
+    }
+    ordnerWahl = wahl;
+    MenuEinstEigeneDateien->setChecked(wahl == 1);
+    MenuEinstProgrammordner->setChecked(wahl == 2);
+    if (meldungS) {
+        MenuDateiCloseClick();
+        Timer1Timer();
+    }
+}
+
+void TForm1::DatenOrdnerEntfernenWennLeer()
+{
+    const QString ordner = OrdnerTeil(FDatFilename);
+    if (!ordner.isEmpty())
+        QDir().rmdir(ordner);
+}
+
+void TForm1::RegistryLadenSpeichern(bool ladenS)
+{
+    QSettings s = Einstellungen();
+    ProgrammSchriftWerte &schrift = ProgrammSchrift();
+    if (!ladenS) {
+        s.setValue(QStringLiteral("AktOrdner"), ordnerWahl == 2 ? 2 : 1);
+        s.setValue(QStringLiteral("Teilnehmer"), Teilnehmer());
+        s.setValue(QStringLiteral("HintColor"), HintergrundNr());
+        s.setValue(QStringLiteral("FontName"), schrift.schrift.family());
+        s.setValue(QStringLiteral("FontSize"), qRound(schrift.schrift.pointSizeF()));
+        s.setValue(QStringLiteral("FontColor"), qint32(schrift.farbe));
+        s.setValue(QStringLiteral("FontCharSet"), schrift.zeichensatz);
+        s.setValue(QStringLiteral("FontStyle"), StilBits(schrift.schrift));
+        s.sync();
+        return;
+    }
+    qint64 zahl = 0;
+    AktOrdner(ZahlLesen(s, QStringLiteral("AktOrdner"), zahl) ? int(zahl) : 2, false);
+    setDatFilename(s.value(QStringLiteral("Teilnehmer")).toString());
+
+    const QString name = s.value(QStringLiteral("FontName")).toString();
+    schrift.schrift.setFamily(name.isEmpty() ? QStringLiteral("Arial") : name);
+    schrift.schrift.setPointSize(ZahlLesen(s, QStringLiteral("FontSize"), zahl) && zahl > 0 ? int(zahl) : 12);
+    schrift.farbe = ZahlLesen(s, QStringLiteral("FontColor"), zahl) ? quint32(zahl)
+                                                                     : ProgrammSchriftWerte::SystemFensterText;
+    schrift.zeichensatz = ZahlLesen(s, QStringLiteral("FontCharSet"), zahl) ? int(zahl & 0xFF) : 0;
+    StilBitsSetzen(schrift.schrift, ZahlLesen(s, QStringLiteral("FontStyle"), zahl) ? int(zahl) : 0);
+    setHintergrundNr(ZahlLesen(s, QStringLiteral("HintColor"), zahl) ? int(zahl) : 1);
+}
+
+int TForm1::HintergrundNr() const
+{
+    return Hintergrund->HintergrundNr();
+}
+
+void TForm1::setHintergrundNr(int nummer)
+{
+    Hintergrund->setHintergrundNr(nummer);
+    Hintergrundfarbe() = Hintergrund->HintergrundFarbe();
+    SchriftartZuweisen();
+}

@@ -1,0 +1,86 @@
+// The arrangement of the main window from the program font.
+
+#include "haupt.h"
+
+#include "ui/hauptgeometrie.h"
+#include "ui/programmschrift.h"
+#include "ui/schalterhoehe.h"
+#include "ui/statusleiste.h"
+
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTextEdit>
+
+void TForm1::CaptionZuweisen()
+{
+    Label1->setText(QStringLiteral("Name:"));
+    Label2->setText(QStringLiteral("Klasse:"));
+    Label3->setText(QStringLiteral("Datum:"));
+    Label4->setText(QStringLiteral("Kommentar:"));
+    Label5->setText(QStringLiteral("Anmerkung:"));
+    LabelRe->setText(QStringLiteral("Infos:"));
+    RadioGroup1->setTitle(QStringLiteral("Hausaufgabe"));
+    const QStringList eintraege = {QStringLiteral("&Fehlt"), QStringLiteral("&Nein"), QStringLiteral("&Ja")};
+    for (int n = 0; n < 3; ++n)
+        RadioItems[n]->setText(eintraege[n]);
+    RadioItems[0]->setChecked(true);
+    Button1->setText(QStringLiteral("Vorwärts"));
+    Button2->setText(QStringLiteral("Rückwärts"));
+    Button3->setText(QStringLiteral("Teilnehmerliste..."));
+}
+
+void TForm1::SchriftartZuweisen()
+{
+    SchriftUndFarbeAnwenden(centralWidget());
+    SchalterEinrichten();
+}
+
+void TForm1::SchalterEinrichten()
+{
+    QLabel *labels[5] = {Label1, Label2, Label4, Label3, Label5};
+    QLineEdit *edits[5] = {Edit1, Edit2, Edit4, Edit3, Edit5};
+    HauptMasse m;
+    m.editHoehe = SchalterHoehe(Edit1->font(), ControlArt::Edit);
+    m.knopfHoehe = SchalterHoehe(Button1->font(), ControlArt::Knopf);
+    m.statusHoehe = SchalterHoehe(StatusBar1->font(), ControlArt::Statusleiste);
+    m.labelHoehe = Zeilenhoehe(Label1->font());
+    for (int n = 0; n < 5; ++n)
+        m.labelBreiten[n] = LabelBreite(labels[n]->font(), labels[n]->text());
+    m.labelBreiten[5] = LabelBreite(LabelRe->font(), LabelRe->text());
+    m.clientBreite = centralWidget()->width();
+    m.clientHoehe = centralWidget()->height();
+
+    const HauptGeometrie g = HauptLayout(m);
+    for (int n = 0; n < 5; ++n) {
+        labels[n]->setGeometry(g.labels[n]);
+        edits[n]->setGeometry(g.edits[n]);
+    }
+    RadioGroup1->setGeometry(g.radiogruppe);
+    LabelRe->setGeometry(g.labelRe);
+    RichEdit1->setGeometry(g.infos);
+    Button1->setGeometry(g.vorwaerts);
+    Button2->setGeometry(g.rueckwaerts);
+    Button3->setGeometry(g.liste);
+    StatusBar1->setGeometry(g.statusleiste);
+    StatusBar1->PanelBreiten(g.panel0, g.panel1);
+}
+
+void TForm1::FensterEinrichten()
+{
+    QScreen *schirm = QGuiApplication::primaryScreen();
+    if (!schirm)
+        return;
+    // The window always has the size of the work area and cannot be resized.
+    const QRect arbeit = schirm->availableGeometry();
+    const QSize rahmen = frameGeometry().size() - geometry().size();
+    const QSize groesse = arbeit.size() - rahmen;
+    if (size() != groesse)
+        setFixedSize(groesse);
+    if (pos() != arbeit.topLeft())
+        move(arbeit.topLeft());
+}

@@ -1,0 +1,164 @@
+#include "bloecke.h"
+
+#include "util/texte.h"
+
+bool IstTrenner(const QString &zeile)
+{
+    return zeile.contains(Blocktrenner);
+}
+
+Felder FelderTeilen(const QString &zeile)
+{
+    const qsizetype stelle = zeile.indexOf(Feldtrenner);
+    if (stelle < 0)
+        return {zeile, QString()};
+    return {zeile.left(stelle), zeile.mid(stelle + 1)};
+}
+
+QString FelderVerbinden(const QString &erstes, const QString &zweites)
+{
+    return erstes + Feldtrenner + zweites;
+}
+
+int TageZaehlen(const QStringList &zeilen)
+{
+    // Lines hold no line ends, and the separator cannot overlap itself, so
+    // counting line by line equals counting in the joined text.
+    int anzahl = 0;
+    for (const QString &zeile : zeilen) {
+        if (zeile.size() >= Blocktrenner.size())
+            anzahl += int(zeile.count(Blocktrenner));
+    }
+    return anzahl;
+}
+
+int HausaufgabeLesen(const QString &zeile)
+{
+    if (zeile.isEmpty())
+        return -1;
+    for (QChar c : zeile) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return -1;
+    }
+    bool ok = false;
+    const int wert = zeile.toInt(&ok);
+    return ok ? wert : 2; // digits beyond int range are still "more than 2"
+}
+
+void ZeilenVorbereiten(QStringList &zeilen)
+{
+    if (zeilen.isEmpty() || IstTrenner(zeilen.first()))
+        zeilen.prepend(QString());
+    if (TageZaehlen(zeilen) == 0)
+        zeilen.append(Blocktrenner);
+}
+
+Tag TagLesen(const QStringList &zeilen, int nummer)
+{
+    Tag tag;
+    if (nummer <= 0)
+        return tag;
+    int d = 1;
+    int i = 1;
+    bool gefunden = false;
+    for (qsizetype n = 1; n < zeilen.size(); ++n) {
+        const QString &zeile = zeilen.at(n);
+        if (IstTrenner(zeile)) {
+            if (gefunden)
+                break;
+            i = 1;
+            ++d;
+            continue;
+        }
+        if (d != nummer)
+            continue;
+        gefunden = true;
+        if (i == 1) {
+            const Felder felder = FelderTeilen(zeile);
+            tag.datum = felder.erstes;
+            tag.anmerkung = felder.zweites;
+        } else if (i == 2) {
+            const int status = HausaufgabeLesen(zeile);
+            tag.hausaufgabe = status < 0 ? 0 : qMin(status, 2);
+        } else {
+            tag.infos << zeile;
+        }
+        ++i;
+    }
+    return tag;
+}
+
+QStringList TagBlock(const Tag &tag)
+{
+    QStringList block;
+    block.reserve(tag.infos.size() + 3);
+    block << FelderVerbinden(tag.datum, tag.anmerkung) << QString::number(tag.hausaufgabe);
+    block << tag.infos;
+    block << Blocktrenner;
+    return block;
+}
+
+QStringList TagErsetzen(const QStringList &zeilen, const QString &kopfzeile, int nummer,
+                        const QStringList &block)
+{
+    QStringList neu;
+    neu.reserve(zeilen.size() + block.size());
+    neu << kopfzeile;
+    int d = 1;
+    int i = 1;
+    for (qsizetype n = 1; n < zeilen.size(); ++n) {
+        const QString &zeile = zeilen.at(n);
+        if (d == nummer) {
+            if (i == 1)
+                neu << block;
+            ++i;
+        } else {
+            neu << zeile;
+        }
+        if (IstTrenner(zeile)) {
+            i = 1;
+            ++d;
+        }
+    }
+    return neu;
+}
+
+QStringList TagEntfernen(const QStringList &zeilen, int nummer)
+{
+    QStringList neu;
+    neu.reserve(zeilen.size());
+    if (!zeilen.isEmpty())
+        neu << zeilen.first();
+    int d = 1;
+    for (qsizetype n = 1; n < zeilen.size(); ++n) {
+        const QString &zeile = zeilen.at(n);
+        if (d != nummer)
+            neu << zeile;
+        if (IstTrenner(zeile))
+            ++d;
+    }
+    return neu;
+}
+
+int DatumSuchen(const QStringList &zeilen, int abNummer, const QString &suchtext)
+{
+    int d = 1;
+    int i = 1;
+    for (qsizetype n = 1; n < zeilen.size(); ++n) {
+        const QString &zeile = zeilen.at(n);
+        if (d > abNummer && i == 1 && Gross(FelderTeilen(zeile).erstes).contains(suchtext))
+            return d;
+        if (IstTrenner(zeile)) {
+            ++d;
+            i = 1;
+        } else {
+            ++i;
+        }
+    }
+    return 0;
+}
+
+QString KlasseAusKopf(const QString &kopfzeile)
+{
+    return Trimmen(FelderTeilen(kopfzeile).erstes);
+}

@@ -1,0 +1,61 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+// The line rules of a participant file: line 0 is the header line (class,
+// character 11, comment); day blocks follow, each a date line (date,
+// character 11, remark), a homework line, info lines and a line containing
+// the block separator. Day 1 is the first block after the header.
+
+inline const QString Blocktrenner = QStringLiteral("<--------------->");
+inline constexpr QChar Feldtrenner = QChar(11);
+
+bool IstTrenner(const QString &zeile);
+
+// The two fields of a header or date line, split at the first character 11.
+struct Felder {
+    QString erstes;
+    QString zweites;
+};
+Felder FelderTeilen(const QString &zeile);
+QString FelderVerbinden(const QString &erstes, const QString &zweites);
+
+// The number of days: every occurrence of the block separator text.
+int TageZaehlen(const QStringList &zeilen);
+
+// A homework line's status: a decimal integer of 0 or more, else -1.
+int HausaufgabeLesen(const QString &zeile);
+
+// Makes lines read from a file usable as a document: an empty file becomes
+// an empty header line, a first line holding the separator gets an empty
+// header line before it, and lines without any separator get one appended,
+// so that they form exactly one day.
+void ZeilenVorbereiten(QStringList &zeilen);
+
+// One day as the record view shows it.
+struct Tag {
+    QString datum;
+    QString anmerkung;
+    int hausaufgabe = 0; // the radio index, 0..2
+    QStringList infos;
+};
+Tag TagLesen(const QStringList &zeilen, int nummer);
+
+// A day block as the save writes it: date line, homework line, the info
+// lines and the separator line.
+QStringList TagBlock(const Tag &tag);
+
+// The save's rebuild: a new header line and day `nummer` replaced by
+// `block`; every other line is kept as it stands.
+QStringList TagErsetzen(const QStringList &zeilen, const QString &kopfzeile, int nummer,
+                        const QStringList &block);
+
+// Day `nummer` removed with its separator line; nothing else changes.
+QStringList TagEntfernen(const QStringList &zeilen, int nummer);
+
+// The first day above `abNummer` whose date part, upper-cased, contains
+// `suchtext` (already upper case); 0 when there is none.
+int DatumSuchen(const QStringList &zeilen, int abNummer, const QString &suchtext);
+
+// The class of a participant, from its header line, trimmed.
+QString KlasseAusKopf(const QString &kopfzeile);

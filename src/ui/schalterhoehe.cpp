@@ -1,0 +1,31 @@
+#include "schalterhoehe.h"
+
+#include "util/texte.h"
+
+#include <QFontMetrics>
+
+int Zeilenhoehe(const QFont &schrift)
+{
+    return QFontMetrics(schrift).height();
+}
+
+int SchalterHoehe(const QFont &schrift, ControlArt art)
+{
+    switch (art) {
+    case ControlArt::Edit:
+    case ControlArt::Radiogruppe:
+        return Zeilenhoehe(schrift) + 8;
+    case ControlArt::Knopf:
+        return Zeilenhoehe(schrift) + 12;
+    case ControlArt::Statusleiste:
+        return Zeilenhoehe(schrift) + 6;
+    case ControlArt::Sonstige:
+        break;
+    }
+    return Zeilenhoehe(schrift);
+}
+
+int LabelBreite(const QFont &schrift, const QString &text)
+{
+    return QFontMetrics(schrift).horizontalAdvance(KuerzelEntfernen(text));
+}

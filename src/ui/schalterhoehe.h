@@ -1,0 +1,13 @@
+#pragma once
+#include <QFont>
+
+// The kinds of control whose height follows the font.
+enum class ControlArt { Edit, Knopf, Statusleiste, Radiogruppe, Sonstige };
+
+// The height of one line of text in a font (its full character cell).
+int Zeilenhoehe(const QFont &schrift);
+// The height a control of the given kind gets for a font: the line height
+// plus 8 for an edit or radio group, 12 for a button, 6 for a status bar.
+int SchalterHoehe(const QFont &schrift, ControlArt art);
+// The width a label takes for its caption (mnemonic "&" not counted).
+int LabelBreite(const QFont &schrift, const QString &text);

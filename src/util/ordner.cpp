@@ -1,0 +1,69 @@
+#include "ordner.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+
+namespace {
+QString festeDokumente;
+QString festerProgrammordner;
+
+QString MitTrenner(const QString &pfad)
+{
+    if (pfad.isEmpty() || pfad.endsWith(QLatin1Char('/')))
+        return pfad;
+    return pfad + QLatin1Char('/');
+}
+} // namespace
+
+QString EigeneDokumente()
+{
+    if (!festeDokumente.isEmpty())
+        return MitTrenner(festeDokumente);
+    return MitTrenner(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+}
+
+QString Programmordner()
+{
+    if (!festerProgrammordner.isEmpty())
+        return MitTrenner(festerProgrammordner);
+    return MitTrenner(QCoreApplication::applicationDirPath());
+}
+
+QString TempOrdner()
+{
+    return MitTrenner(QDir::tempPath());
+}
+
+void EigeneDokumenteFestlegen(const QString &pfad)
+{
+    festeDokumente = pfad;
+}
+
+void ProgrammordnerFestlegen(const QString &pfad)
+{
+    festerProgrammordner = pfad;
+}
+
+QString OrdnerTeil(const QString &pfad)
+{
+    return pfad.left(pfad.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+QString NamensTeil(const QString &pfad)
+{
+    return pfad.mid(pfad.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+QString Nativ(const QString &pfad)
+{
+    return QDir::toNativeSeparators(pfad);
+}
+
+void AttributeZuruecksetzen(const QString &pfad)
+{
+    QFile datei(pfad);
+    if (datei.exists())
+        datei.setPermissions(datei.permissions() | QFileDevice::WriteOwner | QFileDevice::ReadOwner);
+}

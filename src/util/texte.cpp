@@ -1,0 +1,31 @@
+#include "texte.h"
+
+#include <QLocale>
+
+QString Trimmen(const QString &text)
+{
+    qsizetype anfang = 0;
+    qsizetype ende = text.size();
+    while (anfang < ende && text.at(anfang).unicode() <= 32)
+        ++anfang;
+    while (ende > anfang && text.at(ende - 1).unicode() <= 32)
+        --ende;
+    return text.mid(anfang, ende - anfang);
+}
+
+QString KuerzelEntfernen(const QString &text)
+{
+    QString ergebnis = text;
+    ergebnis.remove(QLatin1Char('&'));
+    return ergebnis;
+}
+
+QString Gross(const QString &text)
+{
+    return QLocale().toUpper(text);
+}
+
+bool GleichOhneFall(const QString &a, const QString &b)
+{
+    return Gross(a) == Gross(b);
+}

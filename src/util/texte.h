@@ -1,0 +1,15 @@
+#pragma once
+#include <QString>
+
+// Removes leading and trailing characters with a code of 32 or less
+// (blanks and control characters), the way every field value is read.
+QString Trimmen(const QString &text);
+
+// The text with every "&" removed ("S&chließen" gives "Schließen").
+QString KuerzelEntfernen(const QString &text);
+
+// Upper case by the rules of the user's locale.
+QString Gross(const QString &text);
+
+// Case-insensitive equality by the user's locale (both sides upper-cased).
+bool GleichOhneFall(const QString &a, const QString &b);

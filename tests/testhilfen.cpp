@@ -1,0 +1,162 @@
+#include "testhilfen.h"
+
+#include "util/heute.h"
+#include "util/ordner.h"
+#include "util/toene.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QSettings>
+#include <QTest>
+#include <QTimer>
+
+QStringList Meldungsprotokoll::Texte() const
+{
+    QStringList texte;
+    for (const Meldung &m : meldungen)
+        texte << m.text;
+    return texte;
+}
+
+void Umgebung::SetUp()
+{
+    wurzel = std::make_unique<QTemporaryDir>();
+    ASSERT_TRUE(wurzel->isValid());
+    QDir().mkpath(Programmordner());
+    QDir().mkpath(Dokumente());
+    ProgrammordnerFestlegen(Programmordner());
+    EigeneDokumenteFestlegen(Dokumente());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Ordner() + QLatin1String("config"));
+    HeuteFestlegen(QDate(2024, 3, 5));
+    TonSpielerFestlegen([this](const QString &ereignis, bool) {
+        ++toene;
+        gespielteToene << ereignis;
+        return true;
+    });
+    MeldungsAntwortFestlegen([this](MeldungsArt art, const QString &text) {
+        const Meldung meldung{art, text};
+        protokoll.meldungen << meldung;
+        if (protokoll.beobachter)
+            protokoll.beobachter(meldung);
+        if (art != MeldungsArt::Frage)
+            return true;
+        if (protokoll.antworten.isEmpty()) {
+            ADD_FAILURE() << "unerwartete Frage: " << text.toStdString();
+            return false;
+        }
+        return protokoll.antworten.takeFirst();
+    });
+}
+
+void Umgebung::TearDown()
+{
+    MeldungsAntwortFestlegen({});
+    TonSpielerFestlegen({});
+    HeuteFestlegen({});
+    EXPECT_TRUE(protokoll.antworten.isEmpty()) << "nicht gestellte Fragen";
+}
+
+QString Umgebung::Ordner() const
+{
+    return wurzel->path() + QLatin1Char('/');
+}
+
+QString Umgebung::Programmordner() const
+{
+    return Ordner() + QLatin1String("programm/");
+}
+
+QString Umgebung::Dokumente() const
+{
+    return Ordner() + QLatin1String("dokumente/");
+}
+
+QString Umgebung::Daten() const
+{
+    return Programmordner() + QLatin1String("Merkwerk/");
+}
+
+void Umgebung::Schreiben(const QString &pfad, const QByteArray &bytes)
+{
+    QDir().mkpath(OrdnerTeil(pfad));
+    QFile datei(pfad);
+    ASSERT_TRUE(datei.open(QIODevice::WriteOnly | QIODevice::Truncate)) << pfad.toStdString();
+    datei.write(bytes);
+}
+
+QByteArray Umgebung::Lesen(const QString &pfad)
+{
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly))
+        return {};
+    return datei.readAll();
+}
+
+void Umgebung::Teilnehmerdatei(const QString &name, const QStringList &zeilen) const
+{
+    Schreiben(Daten() + name + QLatin1String(".dat"), Utf8Datei(zeilen));
+}
+
+QStringList Umgebung::TeilnehmerZeilen(const QString &name) const
+{
+    QByteArray bytes = Lesen(Daten() + name + QLatin1String(".dat"));
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
+    QStringList zeilen = QString::fromUtf8(bytes).split(QLatin1String("\r\n"));
+    if (!zeilen.isEmpty() && zeilen.last().isEmpty())
+        zeilen.removeLast();
+    return zeilen;
+}
+
+QByteArray Utf8Datei(const QStringList &zeilen)
+{
+    QByteArray bytes("\xEF\xBB\xBF");
+    for (const QString &zeile : zeilen)
+        bytes += zeile.toUtf8() + "\r\n";
+    return bytes;
+}
+
+void BeiDialog(std::function<void(QWidget *dialog)> aktion, int frist)
+{
+    auto *uhr = new QTimer;
+    auto beginn = std::make_shared<QDeadlineTimer>(frist);
+    uhr->setInterval(10);
+    QObject::connect(uhr, &QTimer::timeout, [uhr, aktion, beginn] {
+        if (QWidget *dialog = QApplication::activeModalWidget(); dialog && dialog->isVisible()) {
+            uhr->stop();
+            uhr->deleteLater();
+            aktion(dialog);
+            return;
+        }
+        if (beginn->hasExpired()) {
+            uhr->stop();
+            uhr->deleteLater();
+            ADD_FAILURE() << "kein Dialog erschienen";
+        }
+    });
+    uhr->start();
+}
+
+bool Warten(std::function<bool()> bedingung, int frist)
+{
+    QDeadlineTimer ende(frist);
+    while (!bedingung()) {
+        if (ende.hasExpired())
+            return false;
+        QTest::qWait(5);
+    }
+    return true;
+}
+
+void Tippen(QWidget *ziel, const QString &text)
+{
+    for (QChar zeichen : text) {
+        QKeyEvent druck(QEvent::KeyPress, 0, Qt::NoModifier, QString(zeichen));
+        QApplication::sendEvent(ziel, &druck);
+        QKeyEvent los(QEvent::KeyRelease, 0, Qt::NoModifier, QString(zeichen));
+        QApplication::sendEvent(ziel, &los);
+    }
+}

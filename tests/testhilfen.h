@@ -1,0 +1,74 @@
+#pragma once
+// What every test shares: a temporary world (data, documents, program and
+// settings folders), a fixed today, counted sounds and scripted message
+// boxes.
+
+#include "ui/meldungen.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <functional>
+#include <memory>
+
+struct Meldung {
+    MeldungsArt art;
+    QString text;
+};
+
+// Records every message; questions take their answers from a queue, and a
+// question without a queued answer fails the test (answered "Nein").
+class Meldungsprotokoll
+{
+public:
+    QList<Meldung> meldungen;
+    QList<bool> antworten;
+    // Runs when a message appears, e.g. to act on a dialog behind it.
+    std::function<void(const Meldung &)> beobachter;
+
+    QStringList Texte() const;
+    void Leeren() { meldungen.clear(); }
+};
+
+class Umgebung : public ::testing::Test
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    QString Ordner() const;         // the temporary root, ending in "/"
+    QString Programmordner() const; // <root>/programm/
+    QString Dokumente() const;      // <root>/dokumente/
+    QString Daten() const;          // the default data folder: <programm>/Merkwerk/
+
+    // Writes bytes to a file, creating its folder.
+    static void Schreiben(const QString &pfad, const QByteArray &bytes);
+    static QByteArray Lesen(const QString &pfad);
+    // A participant file in the data folder from lines (CR LF, UTF-8 with mark).
+    void Teilnehmerdatei(const QString &name, const QStringList &zeilen) const;
+    QStringList TeilnehmerZeilen(const QString &name) const;
+
+    Meldungsprotokoll protokoll;
+    int toene = 0;
+    QStringList gespielteToene;
+
+private:
+    std::unique_ptr<QTemporaryDir> wurzel;
+};
+
+// Bytes of lines joined with CR LF, after a UTF-8 mark.
+QByteArray Utf8Datei(const QStringList &zeilen);
+
+// Runs `aktion` on the next modal dialog as soon as it is open; fails the
+// test when none appears within the bound.
+void BeiDialog(std::function<void(QWidget *dialog)> aktion, int frist = 5000);
+
+// Waits until `bedingung` holds, at most `frist` milliseconds.
+bool Warten(std::function<bool()> bedingung, int frist = 5000);
+
+// Types text into the focused widget with key events that carry the text
+// (QTest::keyClicks refuses characters beyond ASCII).
+void Tippen(QWidget *ziel, const QString &text);
