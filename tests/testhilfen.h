@@ -13,6 +13,13 @@
 #include <gtest/gtest.h>
 #include <functional>
 #include <memory>
+#include <ostream>
+
+// Readable failures: QString in gtest's output.
+inline void PrintTo(const QString &text, std::ostream *aus)
+{
+    *aus << '"' << text.toStdString() << '"';
+}
 
 struct Meldung {
     MeldungsArt art;

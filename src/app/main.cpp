@@ -18,7 +18,7 @@ int main(int argc, char *argv[])
     TForm1 haupt;
     haupt.DialogeErstellen();
     QObject::connect(&instanz, &Einzelinstanz::NachVorne, &haupt, &TForm1::NachVorneHolen);
-    QObject::connect(&instanz, &Einzelinstanz::Schliessen, &haupt, &TForm1::MenuDateiBeendenClick);
+    QObject::connect(&instanz, &Einzelinstanz::Schliessen, &haupt, &TForm1::AnfrageBeenden);
     haupt.show();
     return anwendung.exec();
 }

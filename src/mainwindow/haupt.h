@@ -184,8 +184,10 @@ public slots:
     void MenuHilfeMailClick();
     void MenuHilfeSpendenClick();
 
-    // The single-instance requests: bring to front, and close.
+    // The single-instance requests: bring to front, and end like "&Beenden"
+    // (an open dialog is cancelled first, so that nothing waits on it).
     void NachVorneHolen();
+    void AnfrageBeenden();
 
 protected:
     void showEvent(QShowEvent *ereignis) override;

@@ -47,9 +47,6 @@ void TForm1::MenuDateiClick()
 
 void TForm1::MenuDateiCloseClick()
 {
-    // The shortcut reaches this also while the menu was never opened.
-    if (Teilnehmer().isEmpty() && NamensTeil(FDatFilename).isEmpty())
-        return;
     Speichern(false);
     Edit1->setFocus();
     setDatFilename(QString());
@@ -79,4 +76,13 @@ void TForm1::NachVorneHolen()
         dialog->raise();
         dialog->activateWindow();
     }
+}
+
+void TForm1::AnfrageBeenden()
+{
+    while (QWidget *dialog = QApplication::activeModalWidget()) {
+        if (!dialog->close())
+            break;
+    }
+    MenuDateiBeendenClick();
 }
