@@ -14,28 +14,50 @@ const QByteArray MarkeUtf8("\xEF\xBB\xBF", 3);
 const QByteArray MarkeUtf16LE("\xFF\xFE", 2);
 const QByteArray MarkeUtf16BE("\xFE\xFF", 2);
 
-QString Dekodieren(QByteArrayView bytes, Kodierung &kodierung)
+// The mark decides; without one the bytes are UTF-8 when valid, else
+// Windows-1252. Returns the length of the mark.
+qsizetype KodierungErkennen(QByteArrayView bytes, Kodierung &kodierung)
 {
     if (bytes.startsWith(MarkeUtf8)) {
         kodierung = Kodierung::Utf8MitMarke;
-        return QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless)(bytes.sliced(3));
+        return 3;
     }
     if (bytes.startsWith(MarkeUtf16LE)) {
         kodierung = Kodierung::Utf16LE;
-        return QStringDecoder(QStringDecoder::Utf16LE, QStringDecoder::Flag::Stateless)(bytes.sliced(2));
+        return 2;
     }
     if (bytes.startsWith(MarkeUtf16BE)) {
         kodierung = Kodierung::Utf16BE;
-        return QStringDecoder(QStringDecoder::Utf16BE, QStringDecoder::Flag::Stateless)(bytes.sliced(2));
+        return 2;
     }
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8(bytes);
-    if (!utf8.hasError()) {
-        kodierung = Kodierung::Utf8OhneMarke;
-        return text;
+    const QString text = utf8(bytes); // the decoding runs only when the result is taken
+    Q_UNUSED(text);
+    kodierung = utf8.hasError() ? Kodierung::Windows1252 : Kodierung::Utf8OhneMarke;
+    return 0;
+}
+
+// Decodes bytes without their mark.
+QString AlsText(QByteArrayView bytes, Kodierung kodierung)
+{
+    switch (kodierung) {
+    case Kodierung::Utf8MitMarke:
+    case Kodierung::Utf8OhneMarke:
+        return QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless)(bytes);
+    case Kodierung::Utf16LE:
+        return QStringDecoder(QStringDecoder::Utf16LE, QStringDecoder::Flag::Stateless)(bytes);
+    case Kodierung::Utf16BE:
+        return QStringDecoder(QStringDecoder::Utf16BE, QStringDecoder::Flag::Stateless)(bytes);
+    case Kodierung::Windows1252:
+        return QStringDecoder("windows-1252")(bytes);
     }
-    kodierung = Kodierung::Windows1252;
-    return QStringDecoder("windows-1252")(bytes);
+    return {};
+}
+
+QString Dekodieren(QByteArrayView bytes, Kodierung &kodierung)
+{
+    const qsizetype marke = KodierungErkennen(bytes, kodierung);
+    return AlsText(bytes.sliced(marke), kodierung);
 }
 
 QString ZeilenText(const QStringList &zeilen)
@@ -137,6 +159,79 @@ bool ZeilenLesen(const QString &pfad, QStringList &zeilen, Kodierung &kodierung,
         return false;
     }
     zeilen = BytesInZeilen(bytes, kodierung);
+    return true;
+}
+
+namespace {
+
+// Where the first line of encoded bytes ends (the line end itself excluded),
+// or -1 when the bytes hold no line end yet.
+qsizetype ErstesZeilenende(const QByteArray &bytes)
+{
+    const bool le = bytes.startsWith(MarkeUtf16LE);
+    if (le || bytes.startsWith(MarkeUtf16BE)) {
+        for (qsizetype i = 2; i + 1 < bytes.size(); i += 2) {
+            const char niedrig = le ? bytes[i] : bytes[i + 1];
+            const char hoch = le ? bytes[i + 1] : bytes[i];
+            if (hoch == 0 && (niedrig == '\r' || niedrig == '\n'))
+                return i;
+        }
+        return -1;
+    }
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\r' || bytes[i] == '\n')
+            return i;
+    }
+    return -1;
+}
+
+bool IstAscii(QByteArrayView bytes)
+{
+    for (char c : bytes) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool ErsteZeileLesen(const QString &pfad, QString &zeile, bool &hatZeile, QString &fehler)
+{
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly)) {
+        fehler = LeseFehlerText(pfad, datei.errorString());
+        return false;
+    }
+    QByteArray bytes;
+    qsizetype ende = -1;
+    while (ende < 0 && !datei.atEnd()) {
+        const QByteArray block = datei.read(4096);
+        if (block.isEmpty() && datei.error() != QFileDevice::NoError) {
+            fehler = LeseFehlerText(pfad, datei.errorString());
+            return false;
+        }
+        bytes += block;
+        ende = ErstesZeilenende(bytes);
+    }
+    hatZeile = !bytes.isEmpty();
+    if (ende < 0)
+        ende = bytes.size();
+    Kodierung kodierung = Kodierung::Utf8OhneMarke;
+    const qsizetype marke = KodierungErkennen(QByteArrayView(bytes).first(qMin<qsizetype>(bytes.size(), 3)),
+                                              kodierung);
+    const QByteArrayView kopf = QByteArrayView(bytes).sliced(marke, ende - marke);
+    if (marke == 0) {
+        // Without a mark the whole file decides between UTF-8 and
+        // Windows-1252; only a first line that is valid UTF-8 beyond ASCII
+        // needs the rest of the file for that.
+        KodierungErkennen(kopf, kodierung);
+        if (kodierung == Kodierung::Utf8OhneMarke && !IstAscii(kopf)) {
+            const QByteArray ganz = bytes + datei.readAll();
+            KodierungErkennen(ganz, kodierung);
+        }
+    }
+    zeile = AlsText(kopf, kodierung);
     return true;
 }
 

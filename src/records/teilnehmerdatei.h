@@ -28,6 +28,10 @@ QStringList TextInZeilen(const QString &text);
 // Reads a whole file. On failure `fehler` holds the German message.
 bool ZeilenLesen(const QString &pfad, QStringList &zeilen, Kodierung &kodierung, QString &fehler);
 
+// Reads only as much of a file as its first line needs (the header line
+// that holds class and comment). `hatZeile` is false for an empty file.
+bool ErsteZeileLesen(const QString &pfad, QString &zeile, bool &hatZeile, QString &fehler);
+
 // Writes a whole file without ever leaving it truncated: the old content
 // stays until the new one is complete on disk.
 bool ZeilenSchreiben(const QString &pfad, const QStringList &zeilen, Kodierung &kodierung,

@@ -137,3 +137,24 @@ TEST_F(Dateischreiben, NeueDateiErsetztNieEineVorhandene)
     EXPECT_TRUE(BytesSchreiben(Ordner() + QLatin1String("Zeta.dat"), "neu\r\n", fehler, true));
     EXPECT_EQ(Lesen(Ordner() + QLatin1String("Zeta.dat")), "neu\r\n");
 }
+
+TEST_F(Dateischreiben, ErsteZeileWieBeimGanzenLesen)
+{
+    const QString lang = QString(5000, QLatin1Char('k'));
+    const QByteArray faelle[] = {
+        "", "5a\vx", "5a\vx\r\nrest", "\xEF\xBB\xBF" "5\xC3\xA4\r\n", "5\xC3\xA4\r\nM\xE4rz\r\n",
+        "5\xE4\r\n", Utf16(QStringLiteral("5ä\vk\r\nx"), true), Utf16(QStringLiteral("5\u0D00ä\nx"), true),
+        Utf16(QStringLiteral("5ä\vk\rx"), false), lang.toLatin1() + "\r\nx",
+    };
+    for (const QByteArray &bytes : faelle) {
+        const QString pfad = Ordner() + QLatin1String("f.dat");
+        Schreiben(pfad, bytes);
+        QString zeile, fehler;
+        bool hatZeile = false;
+        ASSERT_TRUE(ErsteZeileLesen(pfad, zeile, hatZeile, fehler));
+        Kodierung k;
+        const QStringList alle = BytesInZeilen(bytes, k);
+        EXPECT_EQ(hatZeile, !alle.isEmpty());
+        EXPECT_EQ(zeile, alle.value(0)) << bytes.toHex().toStdString();
+    }
+}

@@ -1,0 +1,62 @@
+#pragma once
+#include <QList>
+#include <QRect>
+#include <QSize>
+
+// The arrangements of the dialogs, from measured sizes only. B is the
+// button width, H the button height, E the edit height; margins are 10.
+
+struct ZeilenDialogGeometrie {
+    QList<QRect> labels;
+    QList<QRect> edits;
+    QRect knopf1;
+    QRect knopf2;
+    QSize client;
+};
+// Labelled edits one under the other over two buttons, the second button
+// one button width right of the first (new participant, input dialog).
+ZeilenDialogGeometrie ZeilenDialogLayout(int editHoehe, int knopfHoehe, int labelHoehe,
+                                         const QList<int> &labelBreiten, int knopfBreite = 187);
+
+struct ListenDialogGeometrie {
+    QRect label; // only the participant list has a heading
+    QRect liste;
+    QList<QRect> knoepfe; // left to right
+    QSize client;
+};
+// The class chooser: a list five buttons high over two buttons.
+ListenDialogGeometrie KlassenLayout(int knopfHoehe, int knopfBreite = 187);
+// The participant list: a centred heading, the list, three buttons.
+ListenDialogGeometrie TeilnehmerListeLayout(int knopfHoehe, int labelHoehe, int labelBreite,
+                                            int knopfBreite = 187);
+
+struct ZahlenGeometrie {
+    QRect label;
+    QRect edit; // with the arrows at its right side
+    QRect knopf1;
+    QRect knopf2;
+    QSize client;
+};
+// The day-number dialog: label and edit in a row, two buttons under it,
+// spread with three equal gaps; the dialog is widened until both buttons fit.
+ZahlenGeometrie ZahlenLayout(int editHoehe, int knopfHoehe, int labelHoehe, int labelBreite,
+                             int knopfBreite = 187);
+
+struct TextDialogGeometrie {
+    QRect text;
+    QList<QRect> knoepfe;
+    QSize client;
+};
+// The text window: the text area over the full width, ten buttons high, and
+// three buttons one button height apart.
+TextDialogGeometrie TextDialogLayout(int knopfHoehe, int knopfBreite = 187);
+
+struct SicherungsGeometrie {
+    QRect liste;
+    QRect log;
+    QList<QRect> knoepfe;
+    QSize client;
+};
+// The backup dialog: as high as the screen, list and log share the space
+// above three buttons 125 wide.
+SicherungsGeometrie SicherungsLayout(int knopfHoehe, int clientHoehe, int knopfBreite = 125);
