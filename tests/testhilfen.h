@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QDate>
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -33,6 +34,8 @@ class Meldungsprotokoll
 public:
     QList<Meldung> meldungen;
     QList<bool> antworten;
+    // Answers to questions that begin with a text, when the queue is empty.
+    QMap<QString, bool> vorgaben;
     // Runs when a message appears, e.g. to act on a dialog behind it.
     std::function<void(const Meldung &)> beobachter;
 

@@ -196,6 +196,8 @@ protected:
 
 private:
     void ControlsErstellen();
+    // The report, backup dialogs: created after the participant dialogs.
+    void WeitereDialogeErstellen();
     void MenuErstellen();
     void PopupMenusErstellen();
     QAction *MenuEintrag(QMenu *menu, const char *name, const QString &text, int tag = 0,

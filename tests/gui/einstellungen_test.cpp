@@ -117,8 +117,7 @@ TEST_F(Einstellungen, OrdnerwechselFragtBeiOffenemTeilnehmer)
         "Wenn der aktuelle Datenordner gewechselt werden soll, muss der geöffnete Teilnehmer "
         "geschlossen werden.\r\nSoll der aktuelle Teilnehmer"));
 
-    protokoll.antworten << true;
-    AbbrechenWennDialog();
+    protokoll.antworten << true << false;
     f.MenuEinstEigeneDateien->trigger();
     EXPECT_EQ(f.Teilnehmer(), "");
     EXPECT_TRUE(f.MenuEinstEigeneDateien->isChecked());
@@ -133,8 +132,9 @@ TEST_F(Einstellungen, OrdnerwechselOhneTeilnehmerRaeumtLeerenOrdnerAuf)
 {
     TForm1 &f = Starten();
     ASSERT_TRUE(QDir(Daten()).exists());
-    AbbrechenWennDialog();
+    protokoll.antworten << false;
     f.MenuEinstEigeneDateien->trigger();
+    EXPECT_TRUE(protokoll.meldungen.last().text.startsWith(KeineTeilnehmer));
     EXPECT_FALSE(QDir(Daten()).exists());
     EXPECT_TRUE(QDir(Dokumente() + "Merkwerk").exists());
     EXPECT_EQ(f.DatFilename(), Dokumente() + "Merkwerk/");

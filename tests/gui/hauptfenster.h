@@ -23,22 +23,42 @@ protected:
     {
         haupt = std::make_unique<TForm1>();
         haupt->DialogeErstellen();
-        if (listeAbbrechen)
+        if (listeAbbrechen) {
             AbbrechenWennDialog();
+            protokoll.vorgaben[KeineTeilnehmer] = false;
+        }
         haupt->show();
         EXPECT_TRUE(Warten([this] { return !haupt->Timer1->isActive(); }));
         QTest::qWait(50);
+        if (listeAbbrechen) {
+            EXPECT_TRUE(Warten([] { return !QApplication::activeModalWidget(); }));
+        }
+        haupt->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(haupt.get()));
+        if (listeAbbrechen) {
+            protokoll.vorgaben.remove(KeineTeilnehmer);
+            protokoll.Leeren();
+        }
         return *haupt;
     }
 
-    // Cancels the next modal dialog if one appears soon.
+    // Cancels the next modal dialog if one appears within a second.
     static void AbbrechenWennDialog()
     {
-        QTimer::singleShot(200, [] {
-            if (QWidget *dialog = QApplication::activeModalWidget())
+        auto *uhr = new QTimer;
+        auto runden = std::make_shared<int>(0);
+        QObject::connect(uhr, &QTimer::timeout, [uhr, runden] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            if (dialog && dialog->isVisible())
                 dialog->close();
+            if (dialog || ++*runden > 100) {
+                uhr->stop();
+                uhr->deleteLater();
+            }
         });
+        uhr->start(10);
     }
 
     std::unique_ptr<TForm1> haupt;
+    inline static const QString KeineTeilnehmer = QStringLiteral("Es sind keine Teilnehmer-Dateien vorhanden!");
 };

@@ -1,0 +1,180 @@
+#include "tldlg.h"
+
+#include "klassendlg.h"
+#include "records/bloecke.h"
+#include "records/teilnehmerdatei.h"
+#include "records/teilnehmerordner.h"
+#include "ui/dialoggeometrie.h"
+#include "ui/meldungen.h"
+#include "ui/schalterhoehe.h"
+#include "util/ordner.h"
+#include "util/texte.h"
+
+#include <QCollator>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSet>
+#include <QTimer>
+
+namespace {
+
+void Sortieren(QStringList &liste)
+{
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::sort(liste.begin(), liste.end(),
+              [&collator](const QString &a, const QString &b) { return collator.compare(a, b) < 0; });
+}
+
+} // namespace
+
+TTlForm::TTlForm(QWidget *eltern, TKlassenForm *klassenForm) : MwDialog(eltern), klassenForm(klassenForm)
+{
+    setObjectName(QStringLiteral("TlForm"));
+    Label1 = new QLabel(this);
+    ListBox1 = new QListWidget(this);
+    Button3 = new QPushButton(this);
+    Button1 = new QPushButton(this);
+    Button2 = new QPushButton(this);
+    Button1->setDefault(true);
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(25);
+    Timer1->setSingleShot(true);
+    connect(Timer1, &QTimer::timeout, this, &TTlForm::Timer1Timer);
+    connect(Button1, &QPushButton::clicked, this, [this] { done(Ok); });
+    connect(Button2, &QPushButton::clicked, this, &MwDialog::reject);
+    connect(Button3, &QPushButton::clicked, this, &TTlForm::Button3Click);
+    connect(ListBox1, &QListWidget::itemDoubleClicked, this, [this] { done(Ok); });
+    CaptionZuweisen();
+    setKlasse(QString());
+}
+
+void TTlForm::CaptionZuweisen()
+{
+    setWindowTitle(QStringLiteral("Wählen Sie einen neuen Teilnehmer"));
+    Button3->setText(QStringLiteral("Klassen..."));
+    Button1->setText(QStringLiteral("O&K"));
+    Button2->setText(QStringLiteral("&Abbrechen"));
+}
+
+void TTlForm::setKlasse(const QString &klasse)
+{
+    FKlasse = klasse;
+    filterSchluessel = Gross(klasse);
+    Label1->setText(QStringLiteral("Aktuelle Klasse: %1").arg(klasse.isEmpty() ? QStringLiteral("(Alle)") : klasse));
+    const int breite = LabelBreite(Label1->font(), Label1->text());
+    Label1->setGeometry((width() - breite) / 2, Label1->y(), breite, Zeilenhoehe(Label1->font()));
+}
+
+void TTlForm::SchalterEinrichten()
+{
+    const ListenDialogGeometrie g = TeilnehmerListeLayout(
+        KnopfHoehe(Button1), Zeilenhoehe(Label1->font()), LabelBreite(Label1->font(), Label1->text()));
+    Label1->setGeometry(g.label);
+    ListBox1->setGeometry(g.liste);
+    Button3->setGeometry(g.knoepfe[0]);
+    Button1->setGeometry(g.knoepfe[1]);
+    Button2->setGeometry(g.knoepfe[2]);
+    setFixedSize(g.client);
+    FensterEinrichten();
+}
+
+void TTlForm::FormShow()
+{
+    SchalterEinrichten();
+    ListBox1->clear();
+    ListBox1->setFocus();
+    Timer1->start();
+}
+
+void TTlForm::Timer1Timer()
+{
+    Timer1->stop();
+    DateienEinlesen();
+}
+
+bool TTlForm::DateienEinlesen(const QString &pfad)
+{
+    KlassenSl.clear();
+    klassenSchluessel.clear();
+    lesefehlerGemeldet = false;
+    const QString ordner = OrdnerTeil(pfad.isEmpty() ? DatFilename : pfad);
+    ListBox1->clear();
+    QStringList namen;
+    for (const QString &datei : TeilnehmerDateien(ordner)) {
+        const QString name = datei.chopped(4);
+        if (!name.isEmpty() && KlasseOk(ordner + datei))
+            namen << name;
+    }
+    Sortieren(namen);
+    ListBox1->addItems(namen);
+    Button1->setEnabled(ListBox1->count() > 0);
+    if (ListBox1->count() > 0)
+        ListBox1->setCurrentRow(FindItemIndex());
+    Sortieren(KlassenSl);
+    return ListBox1->count() > 0;
+}
+
+bool TTlForm::KlasseOk(const QString &datei)
+{
+    QString kopf, fehler;
+    bool hatZeile = false;
+    if (!ErsteZeileLesen(datei, kopf, hatZeile, fehler)) {
+        // Reported once per scan; the file stays listed while no filter is set,
+        // so that its name is never taken for a new participant.
+        if (!lesefehlerGemeldet)
+            Fehler(fehler);
+        lesefehlerGemeldet = true;
+        return FKlasse.isEmpty();
+    }
+    if (!hatZeile)
+        return true;
+    const QString klasse = KlasseAusKopf(kopf);
+    KlasseMerken(klasse);
+    return FKlasse.isEmpty() || Gross(klasse) == filterSchluessel;
+}
+
+void TTlForm::KlasseMerken(const QString &klasse)
+{
+    const QString schluessel = Gross(klasse);
+    if (klassenSchluessel.contains(schluessel))
+        return;
+    klassenSchluessel.insert(schluessel);
+    KlassenSl << klasse;
+}
+
+int TTlForm::FindItemIndex() const
+{
+    const QString name = NamensTeil(DatFilename).chopped(qMin<qsizetype>(4, NamensTeil(DatFilename).size()));
+    if (!NamensTeil(DatFilename).isEmpty()) {
+        for (int n = 0; n < ListBox1->count(); ++n) {
+            if (GleichOhneFall(ListBox1->item(n)->text(), name))
+                return n;
+        }
+    }
+    return 0;
+}
+
+QString TTlForm::Auswahl() const
+{
+    const QListWidgetItem *eintrag = ListBox1->currentItem();
+    return eintrag && eintrag->isSelected() ? eintrag->text() : QString();
+}
+
+void TTlForm::Button3Click()
+{
+    TKlassenForm *klassen = klassenForm;
+    klassen->SchriftartZuweisen();
+    klassen->ListBox1->clear();
+    klassen->ListBox1->addItem(QStringLiteral("(Alle)"));
+    klassen->ListBox1->addItems(KlassenSl);
+    klassen->Klasse = FKlasse;
+    if (klassen->exec() != Ok)
+        return;
+    const int zeile = klassen->ListBox1->currentRow();
+    setKlasse(zeile <= 0 ? QString() : klassen->ListBox1->item(zeile)->text());
+    ListBox1->setFocus();
+    DateienEinlesen();
+}

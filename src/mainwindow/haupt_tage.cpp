@@ -1,0 +1,85 @@
+// Whole days: a new day, deleting the shown day, inserting a date.
+
+#include "haupt.h"
+
+#include "records/bloecke.h"
+#include "ui/meldungen.h"
+#include "util/datumsnamen.h"
+#include "util/heute.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTextEdit>
+
+void TForm1::MenuAktNeuenTagClick()
+{
+    if (!Frage(QStringLiteral("Soll ein neuer Tag erstellt werden?")))
+        return;
+    Speichern(true);
+    setDatum(TagStr(Heute()));
+    setAnmerkung(QString());
+    setHausaufgabe(0);
+    RichEdit1->clear();
+    Tag tag;
+    tag.datum = Datum();
+    tag.anmerkung = Anmerkung();
+    tag.hausaufgabe = Hausaufgabe();
+    const QStringList block = TagBlock(tag);
+    for (qsizetype n = 0; n < block.size(); ++n)
+        DatSl.insert(1 + n, block.at(n));
+    setAktNummer(1);
+    Speichern(true);
+    Edit3->setFocus();
+}
+
+void TForm1::MenuBearbHeuteClick()
+{
+    if (auto *eintrag = qobject_cast<QAction *>(sender()))
+        DatumEinfuegen(eintrag->data().toInt());
+}
+
+void TForm1::DatumEinfuegen(int tag)
+{
+    QDate datum = Heute();
+    if (tag == 2)
+        datum = datum.addDays(-1);
+    else if (tag == 3)
+        datum = datum.addDays(1);
+    const QString text = TagStr(datum);
+    if (!Frage(QStringLiteral("Soll der Text \"%1\" in das Datum-Eingabefeld eingefügt werden?").arg(text)))
+        return;
+    Edit3->setFocus();
+    setDatum(text);
+}
+
+void TForm1::PuEdit3MenuPopup(const QPoint &stelle)
+{
+    UpdateMenus();
+    PuEdit3Menu->popup(Edit3->mapToGlobal(stelle));
+}
+
+void TForm1::MenuAktTagLoeschenClick()
+{
+    if (Frage(QStringLiteral("Soll der Tag \"%1\" vom Teilnehmer \"%2\" gelöscht werden?").arg(Datum(), Teilnehmer())))
+        TagLoeschen(FAktNummer);
+}
+
+void TForm1::TagLoeschen(int nummer)
+{
+    if (nummer > MaxNummer())
+        return;
+    Speichern(false);
+    DatSl = TagEntfernen(DatSl, nummer);
+    if (MaxNummer() > 0) {
+        setAktNummer(qMin(FAktNummer, MaxNummer()));
+        Speichern(true);
+        Edit3->setFocus();
+        return;
+    }
+    const QString name = Teilnehmer();
+    QFile::remove(FDatFilename);
+    Information(QStringLiteral("Keine weiteren Tage mehr vorhanden!\r\nDer Teilnehmer \"%1\" wurde gelöscht.").arg(name));
+    setDatFilename(QString());
+    Edit1->setFocus();
+}

@@ -1,0 +1,190 @@
+// Participants: the list, creating, renaming, class and comment, deleting.
+
+#include "haupt.h"
+
+#include "dialogs/editdlg.h"
+#include "dialogs/klassendlg.h"
+#include "dialogs/tldlg.h"
+#include "dialogs/tncreatedlg.h"
+#include "dialogs/zahlendlg.h"
+#include "records/bloecke.h"
+#include "records/teilnehmername.h"
+#include "records/teilnehmerordner.h"
+#include "ui/meldungen.h"
+#include "util/datumsnamen.h"
+#include "util/heute.h"
+#include "util/ordner.h"
+#include "util/texte.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+
+void TForm1::DialogeErstellen()
+{
+    KlassenForm = new TKlassenForm(this);
+    TlForm = new TTlForm(this, KlassenForm);
+    TnCreateForm = new TTnCreateForm(this, TlForm);
+    EditForm = new TEditForm(this);
+    ZahlenForm = new TZahlenForm(this);
+    WeitereDialogeErstellen();
+}
+
+void TForm1::Button3Click()
+{
+    Speichern(false);
+    TlForm->setKlasse(QString());
+    if (!TlForm->DateienEinlesen(FDatFilename)) {
+        if (Frage(QStringLiteral("Es sind keine Teilnehmer-Dateien vorhanden!\r\nMöchten Sie jetzt einen "
+                                 "Teilnehmer anlegen?")))
+            TeilnehmerErstellen();
+        return;
+    }
+    TlForm->SchriftartZuweisen();
+    TlForm->setKlasse(SortierKlasse);
+    TlForm->DatFilename = FDatFilename;
+    if (TlForm->exec() == MwDialog::Ok) {
+        const QString name = TlForm->Auswahl();
+        // OK before the list was filled, or with nothing selected, opens nothing.
+        if (!name.isEmpty()) {
+            Speichern(false);
+            setDatFilename(name);
+        }
+    }
+    SortierKlasse = TlForm->Klasse();
+    TlForm->setKlasse(QString());
+}
+
+void TForm1::MenuAktNeuenTeilnehmerClick()
+{
+    TeilnehmerErstellen();
+}
+
+void TForm1::TeilnehmerErstellen()
+{
+    TnCreateForm->SchriftartZuweisen();
+    TnCreateForm->DatFilename = FDatFilename;
+    TnCreateForm->Edit2->setText(SortierKlasse);
+    TnCreateForm->Edit3->clear();
+    const int ergebnis = TnCreateForm->exec();
+    if (ergebnis == MwDialog::Vorhandenen) {
+        Speichern(false);
+        setDatFilename(Trimmen(TnCreateForm->Edit1->text()));
+        return;
+    }
+    if (ergebnis != MwDialog::Ok)
+        return;
+    Speichern(false);
+    const QString name = Trimmen(TnCreateForm->Edit1->text());
+    const QStringList zeilen = {
+        FelderVerbinden(Trimmen(TnCreateForm->Edit2->text()), Trimmen(TnCreateForm->Edit3->text())),
+        TagStr(Heute()), Blocktrenner};
+    const QString pfad = OrdnerTeil(FDatFilename) + name + QLatin1String(".dat");
+    AttributeZuruecksetzen(pfad);
+    // A new file is created exclusively: it never replaces another one.
+    Kodierung kodierung = DatKodierung;
+    QString fehler;
+    if (!BytesSchreiben(pfad, ZeilenInBytes(zeilen, kodierung), fehler, true)) {
+        Fehler(fehler);
+        return;
+    }
+    Information(QStringLiteral("Der Teilnehmer \"%1\" wurde angelegt und aufgerufen!").arg(name));
+    setDatFilename(name);
+}
+
+void TForm1::MenuBearbUmbenennenClick()
+{
+    if (auto *eintrag = qobject_cast<QAction *>(sender()))
+        UmbenennenAendern(eintrag->data().toInt());
+}
+
+void TForm1::PuEdit12MenuPopup(const QPoint &stelle)
+{
+    UpdateMenus();
+    // The field the menu was opened over decides; it always has tag 1 or 2.
+    auto *feld = qobject_cast<QLineEdit *>(sender());
+    const int tag = feld == Edit2 ? 2 : 1;
+    PuEdit12Aendern->setData(tag);
+    PuEdit12Aendern->setText(tag == 1 ? QStringLiteral("Teilnehmer &umbenennen...")
+                                      : QStringLiteral("Klasse ändern..."));
+    PuEdit12Menu->popup((feld ? feld : Edit1)->mapToGlobal(stelle));
+}
+
+void TForm1::UmbenennenAendern(int editTag)
+{
+    EditForm->SchriftartZuweisen();
+    EditForm->NullS = false;
+    EditForm->Nr = editTag;
+    EditForm->Edit1->setText(editTag == 1 ? Teilnehmer() : Klasse());
+    forever {
+        if (EditForm->exec() != MwDialog::Ok)
+            return;
+        const QString eingabe = Trimmen(EditForm->Edit1->text());
+        if (editTag != 1) {
+            setKlasse(eingabe);
+            Edit2->setFocus();
+            Information(QStringLiteral("Die Klasse wurde in \"%1\" geändert!").arg(Klasse()));
+            return;
+        }
+        Speichern(false);
+        if (eingabe == Teilnehmer()) {
+            Information(QStringLiteral("Der Teilnehmer ist identisch mit \"%1\"!").arg(eingabe));
+            continue;
+        }
+        if (const QString fehler = NamensFehler(eingabe); !fehler.isEmpty()) {
+            Information(fehler);
+            continue;
+        }
+        if (!TeilnehmerdateiUmbenennen(FDatFilename, OrdnerTeil(FDatFilename) + eingabe + QLatin1String(".dat"))) {
+            Information(QStringLiteral("Die Datei \"%1\" konnte nicht umbenannt werden!").arg(Nativ(FDatFilename)));
+            continue;
+        }
+        Information(QStringLiteral("Der Teilnehmer \"%1\" wurde in \"%2\" geändert!").arg(Teilnehmer(), eingabe));
+        const int nummer = FAktNummer;
+        setDatFilename(eingabe);
+        setAktNummer(nummer);
+        return;
+    }
+}
+
+void TForm1::MenuBearbKommentarClick()
+{
+    EditForm->SchriftartZuweisen();
+    EditForm->NullS = true;
+    EditForm->Nr = 4;
+    EditForm->Edit1->setText(Kommentar());
+    if (EditForm->exec() != MwDialog::Ok)
+        return;
+    setKommentar(Trimmen(EditForm->Edit1->text()));
+    Edit4->setFocus();
+    Information(QStringLiteral("Der Kommentar wurde in \"%1\" geändert!").arg(Kommentar()));
+}
+
+void TForm1::PuEdit4MenuPopup(const QPoint &stelle)
+{
+    UpdateMenus();
+    PuEdit4Menu->popup(Edit4->mapToGlobal(stelle));
+}
+
+void TForm1::MenuAktTeilnehmerLoeschenClick()
+{
+    const QString name = Teilnehmer();
+    if (!Frage(QStringLiteral("Soll der Teilnehmer \"%1\" gelöscht werden?").arg(name)))
+        return;
+    if (!Frage(QStringLiteral("Soll der Teilnehmer \"%1\" wirklich vollständig gelöscht werden?").arg(name)))
+        return;
+    TeilnehmerLoeschen(name);
+}
+
+bool TForm1::TeilnehmerLoeschen(const QString &name)
+{
+    if (name == Teilnehmer()) {
+        setDatFilename(QString());
+        Edit1->setFocus();
+    }
+    if (!QFile::remove(OrdnerTeil(FDatFilename) + name + QLatin1String(".dat")))
+        return false;
+    Information(QStringLiteral("Der Teilnehmer \"%1\" wurde gelöscht!").arg(name));
+    return true;
+}
