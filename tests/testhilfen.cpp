@@ -115,6 +115,11 @@ QStringList Umgebung::TeilnehmerZeilen(const QString &name) const
     return zeilen;
 }
 
+int Umgebung::TeilnehmerDateienZahl() const
+{
+    return int(QDir(Daten()).entryList({QStringLiteral("*.dat")}, QDir::Files).size());
+}
+
 QByteArray Utf8Datei(const QStringList &zeilen)
 {
     QByteArray bytes("\xEF\xBB\xBF");

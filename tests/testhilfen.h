@@ -60,6 +60,7 @@ protected:
     // A participant file in the data folder from lines (CR LF, UTF-8 with mark).
     void Teilnehmerdatei(const QString &name, const QStringList &zeilen) const;
     QStringList TeilnehmerZeilen(const QString &name) const;
+    int TeilnehmerDateienZahl() const;
 
     Meldungsprotokoll protokoll;
     int toene = 0;

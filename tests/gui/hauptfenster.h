@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QTest>
+#include <QPointer>
 #include <QTimer>
 #include <memory>
 
@@ -23,8 +24,9 @@ protected:
     {
         haupt = std::make_unique<TForm1>();
         haupt->DialogeErstellen();
+        QPointer<QTimer> abbrecher;
         if (listeAbbrechen) {
-            AbbrechenWennDialog();
+            abbrecher = AbbrechenWennDialog();
             protokoll.vorgaben[KeineTeilnehmer] = false;
         }
         haupt->show();
@@ -33,6 +35,7 @@ protected:
         if (listeAbbrechen) {
             EXPECT_TRUE(Warten([] { return !QApplication::activeModalWidget(); }));
         }
+        delete abbrecher;
         haupt->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(haupt.get()));
         if (listeAbbrechen) {
@@ -43,7 +46,7 @@ protected:
     }
 
     // Cancels the next modal dialog if one appears within a second.
-    static void AbbrechenWennDialog()
+    static QTimer *AbbrechenWennDialog()
     {
         auto *uhr = new QTimer;
         auto runden = std::make_shared<int>(0);
@@ -57,6 +60,7 @@ protected:
             }
         });
         uhr->start(10);
+        return uhr;
     }
 
     std::unique_ptr<TForm1> haupt;
