@@ -53,7 +53,7 @@ TEST_F(Tage_, NeuerTagWirdTagEins)
     EXPECT_EQ(TeilnehmerZeilen("Beta"), erwartet);
     EXPECT_EQ(f.NummerText(), "Nummer: 1/4");
     EXPECT_EQ(f.Hausaufgabe(), 0);
-    EXPECT_TRUE(f.Edit3->hasFocus());
+    EXPECT_EQ(f.focusWidget(), f.Edit3);
     // The backup copy holds the state with the edit but without the new day.
     QStringList vorher = Tage({"a", "b", "c"});
     vorher[1] = "a\vgemerkt";
@@ -85,7 +85,7 @@ TEST_F(Tage_, TagLoeschen)
     EXPECT_FALSE(QFile::exists(Daten() + "Beta.dat"));
     EXPECT_TRUE(QFile::exists(Daten() + "Beta.dat.bak"));
     EXPECT_EQ(f.windowTitle(), "KeinName - Merkwerk V1.03");
-    EXPECT_TRUE(f.Edit1->hasFocus());
+    EXPECT_EQ(f.focusWidget(), f.Edit1);
 }
 
 TEST_F(Tage_, DatumEinfuegenErsetztDasFeld)
