@@ -2,9 +2,30 @@
 
 #include "util/texte.h"
 
+namespace {
+
+// Where the separator text starts in a line from `ab` on, or -1. Looking
+// for its first character first is much faster than a general substring
+// search on the many short lines of a file.
+qsizetype TrennerSuchen(QStringView zeile, qsizetype ab)
+{
+    const qsizetype laenge = Blocktrenner.size();
+    while (ab + laenge <= zeile.size()) {
+        ab = zeile.indexOf(u'<', ab);
+        if (ab < 0 || ab + laenge > zeile.size())
+            return -1;
+        if (zeile.sliced(ab, laenge) == Blocktrenner)
+            return ab;
+        ++ab;
+    }
+    return -1;
+}
+
+} // namespace
+
 bool IstTrenner(const QString &zeile)
 {
-    return zeile.contains(Blocktrenner);
+    return TrennerSuchen(zeile, 0) >= 0;
 }
 
 Felder FelderTeilen(const QString &zeile)
@@ -26,8 +47,9 @@ int TageZaehlen(const QStringList &zeilen)
     // counting line by line equals counting in the joined text.
     int anzahl = 0;
     for (const QString &zeile : zeilen) {
-        if (zeile.size() >= Blocktrenner.size())
-            anzahl += int(zeile.count(Blocktrenner));
+        for (qsizetype stelle = TrennerSuchen(zeile, 0); stelle >= 0;
+             stelle = TrennerSuchen(zeile, stelle + Blocktrenner.size()))
+            ++anzahl;
     }
     return anzahl;
 }

@@ -60,40 +60,59 @@ QString Dekodieren(QByteArrayView bytes, Kodierung &kodierung)
     return AlsText(bytes.sliced(marke), kodierung);
 }
 
-QString ZeilenText(const QStringList &zeilen)
+QStringEncoder Kodierer(Kodierung kodierung)
 {
-    qsizetype laenge = 0;
-    for (const QString &zeile : zeilen)
-        laenge += zeile.size() + 2;
-    QString text;
-    text.reserve(laenge);
-    for (const QString &zeile : zeilen) {
-        text += zeile;
-        text += QLatin1String("\r\n");
+    switch (kodierung) {
+    case Kodierung::Utf16LE:
+        return QStringEncoder(QStringEncoder::Utf16LE);
+    case Kodierung::Utf16BE:
+        return QStringEncoder(QStringEncoder::Utf16BE);
+    case Kodierung::Windows1252:
+        return QStringEncoder("windows-1252");
+    case Kodierung::Utf8MitMarke:
+    case Kodierung::Utf8OhneMarke:
+        break;
     }
-    return text;
+    return QStringEncoder(QStringEncoder::Utf8);
 }
 
-QByteArray Kodieren(const QString &text, Kodierung kodierung, bool &fehlerfrei)
+QByteArray Marke(Kodierung kodierung)
 {
-    fehlerfrei = true;
     switch (kodierung) {
     case Kodierung::Utf8MitMarke:
-        return MarkeUtf8 + text.toUtf8();
-    case Kodierung::Utf8OhneMarke:
-        return text.toUtf8();
+        return MarkeUtf8;
     case Kodierung::Utf16LE:
-        return MarkeUtf16LE + QStringEncoder(QStringEncoder::Utf16LE)(text);
+        return MarkeUtf16LE;
     case Kodierung::Utf16BE:
-        return MarkeUtf16BE + QStringEncoder(QStringEncoder::Utf16BE)(text);
-    case Kodierung::Windows1252: {
-        QStringEncoder ansi("windows-1252");
-        QByteArray bytes = ansi(text);
-        fehlerfrei = !ansi.hasError();
-        return bytes;
-    }
+        return MarkeUtf16BE;
+    case Kodierung::Utf8OhneMarke:
+    case Kodierung::Windows1252:
+        break;
     }
     return {};
+}
+
+// Encodes line by line straight into one buffer: no joined copy of the
+// whole text is ever made.
+QByteArray Kodieren(const QStringList &zeilen, Kodierung kodierung, bool &fehlerfrei)
+{
+    QStringEncoder kodierer = Kodierer(kodierung);
+    const QByteArray marke = Marke(kodierung);
+    qsizetype platz = marke.size();
+    for (const QString &zeile : zeilen)
+        platz += kodierer.requiredSpace(zeile.size() + 2);
+    QByteArray bytes;
+    bytes.resize(platz);
+    char *anfang = bytes.data();
+    char *stelle = std::copy(marke.begin(), marke.end(), anfang);
+    static const QString zeilenende = QStringLiteral("\r\n");
+    for (const QString &zeile : zeilen) {
+        stelle = kodierer.appendToBuffer(stelle, zeile);
+        stelle = kodierer.appendToBuffer(stelle, zeilenende);
+    }
+    bytes.truncate(stelle - anfang);
+    fehlerfrei = !kodierer.hasError();
+    return bytes;
 }
 
 } // namespace
@@ -125,13 +144,12 @@ QStringList BytesInZeilen(const QByteArray &bytes, Kodierung &kodierung)
 
 QByteArray ZeilenInBytes(const QStringList &zeilen, Kodierung &kodierung)
 {
-    const QString text = ZeilenText(zeilen);
     bool fehlerfrei = true;
-    QByteArray bytes = Kodieren(text, kodierung, fehlerfrei);
+    QByteArray bytes = Kodieren(zeilen, kodierung, fehlerfrei);
     if (!fehlerfrei) {
         // Losing a pupil's character is worse than changing the encoding.
         kodierung = Kodierung::Utf8MitMarke;
-        bytes = Kodieren(text, kodierung, fehlerfrei);
+        bytes = Kodieren(zeilen, kodierung, fehlerfrei);
     }
     return bytes;
 }

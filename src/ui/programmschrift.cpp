@@ -107,8 +107,8 @@ void SchriftUndFarbeAnwenden(QWidget *fenster)
     const QFont &programm = ProgrammSchrift().schrift;
     for (QWidget *w : fenster->findChildren<QWidget *>()) {
         if (qobject_cast<QRadioButton *>(w)) {
-            w->setFont(programm); // the radio items are part of their group
-            Faerben(w);
+            w->setFont(programm); // the radio items show their group's colours
+            w->setPalette(w->parentWidget()->palette());
         } else if (auto *knopf = qobject_cast<QAbstractButton *>(w)) {
             QFont schrift = knopf->font();
             schrift.setFamily(programm.family());
