@@ -11,7 +11,13 @@
 #include <QKeyEvent>
 #include <QSettings>
 #include <QTest>
+#include <QPointer>
 #include <QTimer>
+
+namespace {
+// Waits for dialogs that have not come yet; a test must not leave any behind.
+QList<QPointer<QTimer>> offeneWartende;
+} // namespace
 
 QStringList Meldungsprotokoll::Texte() const
 {
@@ -57,6 +63,12 @@ void Umgebung::SetUp()
 
 void Umgebung::TearDown()
 {
+    for (const QPointer<QTimer> &uhr : std::as_const(offeneWartende)) {
+        if (uhr && uhr->isActive())
+            ADD_FAILURE() << "ein erwarteter Dialog ist nicht erschienen";
+        delete uhr;
+    }
+    offeneWartende.clear();
     MeldungsAntwortFestlegen({});
     TonSpielerFestlegen({});
     HeuteFestlegen({});
@@ -131,6 +143,7 @@ QByteArray Utf8Datei(const QStringList &zeilen)
 void BeiDialog(std::function<void(QWidget *dialog)> aktion, int frist)
 {
     auto *uhr = new QTimer;
+    offeneWartende << uhr;
     auto beginn = std::make_shared<QDeadlineTimer>(frist);
     uhr->setInterval(10);
     QObject::connect(uhr, &QTimer::timeout, [uhr, aktion, beginn] {

@@ -10,25 +10,12 @@
 #include "util/ordner.h"
 #include "util/texte.h"
 
-#include <QCollator>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSet>
 #include <QTimer>
-
-namespace {
-
-void Sortieren(QStringList &liste)
-{
-    QCollator collator;
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::sort(liste.begin(), liste.end(),
-              [&collator](const QString &a, const QString &b) { return collator.compare(a, b) < 0; });
-}
-
-} // namespace
 
 TTlForm::TTlForm(QWidget *eltern, TKlassenForm *klassenForm) : MwDialog(eltern), klassenForm(klassenForm)
 {
@@ -108,12 +95,12 @@ bool TTlForm::DateienEinlesen(const QString &pfad)
         if (!name.isEmpty() && KlasseOk(ordner + datei))
             namen << name;
     }
-    Sortieren(namen);
+    OhneFallSortieren(namen);
     ListBox1->addItems(namen);
     Button1->setEnabled(ListBox1->count() > 0);
     if (ListBox1->count() > 0)
         ListBox1->setCurrentRow(FindItemIndex());
-    Sortieren(KlassenSl);
+    OhneFallSortieren(KlassenSl);
     return ListBox1->count() > 0;
 }
 

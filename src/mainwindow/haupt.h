@@ -198,6 +198,7 @@ private:
     void ControlsErstellen();
     // The report, backup dialogs: created after the participant dialogs.
     void WeitereDialogeErstellen();
+    void SicherungsdialogErstellen();
     void MenuErstellen();
     void PopupMenusErstellen();
     QAction *MenuEintrag(QMenu *menu, const char *name, const QString &text, int tag = 0,

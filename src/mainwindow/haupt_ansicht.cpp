@@ -3,6 +3,7 @@
 
 #include "haupt.h"
 
+#include "ui/dialoglayout.h"
 #include "ui/eingabelaenge.h"
 #include "ui/statusleiste.h"
 #include "util/ordner.h"
@@ -112,9 +113,7 @@ void TForm1::Edit1KeyPress(QLineEdit *feld)
 
 void TForm1::SetActiveControl()
 {
-    QWidget *ziel = MerkActiveControl;
-    if (ziel && ziel->isVisible() && ziel->isEnabled() && ziel->focusPolicy() != Qt::NoFocus)
-        ziel->setFocus();
+    FokusZurueckgeben(MerkActiveControl);
 }
 
 void TForm1::PuReMenuPopup(const QPoint &stelle)

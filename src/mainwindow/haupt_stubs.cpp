@@ -1,8 +1,5 @@
 #include "haupt.h"
 #include <QPoint>
-QString TForm1::DruckenTextBerechnen(int) const { return {}; }
-QString TForm1::KommentareTextBerechnen() { return {}; }
-void TForm1::MenuDateiDruckenTagClick() {}
 void TForm1::MenuSicherungSichernClick() {}
 void TForm1::MenuAnsSchriftClick() {}
 void TForm1::MenuAnsHintergrundClick() {}
@@ -13,4 +10,4 @@ void TForm1::MenuHilfeUpdateClick() {}
 void TForm1::MenuHilfeHistoryClick() {}
 void TForm1::MenuHilfeMailClick() {}
 void TForm1::MenuHilfeSpendenClick() {}
-void TForm1::WeitereDialogeErstellen() {}
+void TForm1::SicherungsdialogErstellen() {}

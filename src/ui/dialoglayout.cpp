@@ -41,3 +41,9 @@ void ClientGroesse(QWidget *fenster, int breite, int hoehe)
 {
     fenster->setFixedSize(breite, hoehe);
 }
+
+void FokusZurueckgeben(QWidget *ziel)
+{
+    if (ziel && ziel->isVisible() && ziel->isEnabled() && ziel->focusPolicy() != Qt::NoFocus)
+        ziel->setFocus();
+}

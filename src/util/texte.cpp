@@ -1,6 +1,9 @@
 #include "texte.h"
 
+#include <QCollator>
 #include <QLocale>
+
+#include <algorithm>
 
 QString Trimmen(const QString &text)
 {
@@ -28,4 +31,12 @@ QString Gross(const QString &text)
 bool GleichOhneFall(const QString &a, const QString &b)
 {
     return Gross(a) == Gross(b);
+}
+
+void OhneFallSortieren(QStringList &liste)
+{
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::sort(liste.begin(), liste.end(),
+              [&collator](const QString &a, const QString &b) { return collator.compare(a, b) < 0; });
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 
 // Removes leading and trailing characters with a code of 32 or less
 // (blanks and control characters), the way every field value is read.
@@ -13,3 +14,7 @@ QString Gross(const QString &text);
 
 // Case-insensitive equality by the user's locale (both sides upper-cased).
 bool GleichOhneFall(const QString &a, const QString &b);
+
+// Sorts by the user's locale without regard to letter case ("delta,
+// Epsilon, Zeta"; umlauts where the locale puts them).
+void OhneFallSortieren(QStringList &liste);

@@ -42,9 +42,7 @@ TEST_F(Dokument, OeffnetUndZeigtTage)
     EXPECT_EQ(f.DatFilename(), Daten() + "Beta.dat");
 
     // Ctrl+Right in the date field steps on, and the focus stays there.
-    QTest::qWait(50);
-    f.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    Aktivieren();
     f.Edit3->setFocus();
     QTest::keyClick(f.Edit3, Qt::Key_Right, Qt::ControlModifier);
     EXPECT_EQ(f.AktNummer(), 2);

@@ -36,13 +36,20 @@ protected:
             EXPECT_TRUE(Warten([] { return !QApplication::activeModalWidget(); }));
         }
         delete abbrecher;
-        haupt->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(haupt.get()));
+        Aktivieren();
         if (listeAbbrechen) {
             protokoll.vorgaben.remove(KeineTeilnehmer);
             protokoll.Leeren();
         }
         return *haupt;
+    }
+
+    // Makes the main window the active one, as its shortcuts need.
+    void Aktivieren()
+    {
+        QTest::qWait(20);
+        haupt->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(haupt.get()));
     }
 
     // Cancels the next modal dialog if one appears within a second.

@@ -1,0 +1,82 @@
+// The report command: the text window, printing.
+
+#include "haupt.h"
+
+#include "dialogs/druckendlg.h"
+#include "records/teilnehmerordner.h"
+#include "reports/berichte.h"
+#include "ui/drucker.h"
+#include "ui/meldungen.h"
+#include "ui/programmschrift.h"
+#include "util/ordner.h"
+
+#include <QAction>
+#include <QPrinter>
+#include <QRadioButton>
+#include <QTextEdit>
+
+void TForm1::WeitereDialogeErstellen()
+{
+    DruckenForm = new TDruckenForm(this);
+    SicherungsdialogErstellen();
+}
+
+QString TForm1::DruckenTextBerechnen(int tagNr) const
+{
+    QStringList hausaufgaben;
+    for (QRadioButton *item : RadioItems)
+        hausaufgaben << item->text();
+    return DruckenText(DatSl, {Teilnehmer(), Klasse(), Kommentar()}, tagNr, FAktNummer, hausaufgaben);
+}
+
+QString TForm1::KommentareTextBerechnen()
+{
+    Speichern(false);
+    const QString ordner = OrdnerTeil(FDatFilename);
+    QList<KommentarQuelle> quellen;
+    for (const QString &datei : TeilnehmerDateien(ordner)) {
+        KommentarQuelle quelle;
+        quelle.name = datei.chopped(4);
+        QString fehler;
+        if (!ErsteZeileLesen(ordner + datei, quelle.kopfzeile, quelle.hatKopf, fehler)) {
+            Fehler(fehler); // the other participants are still listed
+            continue;
+        }
+        quellen << quelle;
+    }
+    return KommentareText(quellen);
+}
+
+void TForm1::MenuDateiDruckenTagClick()
+{
+    auto *eintrag = qobject_cast<QAction *>(sender());
+    const int art = eintrag ? eintrag->data().toInt() : 1;
+    static const char *const titel[] = {"Aktueller Tag als Text", "Gesamte Tage des aktuellen Teilnehmers als Text",
+                                        "Hausaufgabenauswertung des aktuellen Teilnehmers",
+                                        "Kommentarauswertung aller Teilnehmer"};
+    Speichern(false);
+    DruckenForm->SchriftartZuweisen();
+    DruckenForm->setWindowTitle(QString::fromUtf8(titel[qBound(1, art, 4) - 1]));
+    if (art == 4) {
+        DruckenForm->TextSetzen(KommentareTextBerechnen());
+        if (DruckenForm->Text().isEmpty()) {
+            Information(QStringLiteral("Es sind keine Teilnehmerdateien vorhanden!"));
+            return;
+        }
+    } else {
+        DruckenForm->TextSetzen(DruckenTextBerechnen(art));
+    }
+    DruckenForm->RichEdit1->moveCursor(QTextCursor::Start);
+    while (DruckenForm->exec() == MwDialog::Ok) {
+        if (!DruckerVorhanden()) {
+            Information(QStringLiteral("Es ist kein Drucker installiert!"));
+            continue;
+        }
+        MerkActiveControl = focusWidget();
+        QPrinter drucker;
+        if (DruckDialogZeigen(drucker, this))
+            TextDrucken(drucker, DruckenForm->Text(), ProgrammSchrift().schrift, SchriftFarbe(),
+                        QStringLiteral("Drucke Teilnehmer \"%1\"").arg(Teilnehmer()));
+        SetActiveControl();
+    }
+}

@@ -1,0 +1,34 @@
+#pragma once
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The report texts, built from a participant's lines alone. Each returns
+// its lines each followed by CR LF.
+
+// The header fields as the main window shows them (trimmed).
+struct BerichtKopf {
+    QString name;
+    QString klasse;
+    QString kommentar;
+};
+
+// Report kinds: 1 the shown day, 2 all days, 3 the homework evaluation.
+// `hausaufgaben` are the captions of the homework items ("&Fehlt" ...).
+QString DruckenText(const QStringList &zeilen, const BerichtKopf &kopf, int art, int aktNummer,
+                    const QStringList &hausaufgaben);
+
+// One participant file for the comment evaluation: its name and, when the
+// file has a first line, that line.
+struct KommentarQuelle {
+    QString name;
+    bool hatKopf = false;
+    QString kopfzeile;
+};
+
+// Report kind 4: every participant with a comment, sorted by the locale
+// without regard to case and numbered; empty when there is none.
+QString KommentareText(const QList<KommentarQuelle> &quellen);
+
+// Lines as one text, each followed by CR LF.
+QString Zeilentext(const QStringList &zeilen);

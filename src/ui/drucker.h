@@ -1,0 +1,21 @@
+#pragma once
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <functional>
+
+class QPrinter;
+class QWidget;
+
+// Whether the platform knows any printer.
+bool DruckerVorhanden();
+// Shows the print dialog on `drucker`; true when the user confirmed it.
+bool DruckDialogZeigen(QPrinter &drucker, QWidget *eltern);
+
+// Tests replace both: no printer, or a dialog that prints into a PDF file.
+// Empty functions restore the platform's.
+void DruckerFestlegen(std::function<bool()> vorhanden, std::function<bool(QPrinter &)> dialog);
+
+// Prints the whole text, in the font and colour, as one job titled `titel`.
+void TextDrucken(QPrinter &drucker, const QString &text, const QFont &schrift, const QColor &farbe,
+                 const QString &titel);

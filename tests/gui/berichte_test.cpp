@@ -1,0 +1,175 @@
+#include "hauptfenster.h"
+
+#include "dialogs/druckendlg.h"
+#include "records/bloecke.h"
+#include "ui/drucker.h"
+
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QTextEdit>
+
+namespace {
+const QString T = Blocktrenner;
+
+QString PdfText(const QString &pdf, const char *werkzeug = "pdftotext")
+{
+    QProcess p;
+    p.start(werkzeug, {pdf, "-"});
+    p.waitForFinished(20000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+} // namespace
+
+class Berichte : public Hauptfenster
+{
+protected:
+    void SetUp() override
+    {
+        Hauptfenster::SetUp();
+        Teilnehmerdatei("Beta", {"4b\vsitzt vorne", "Mi., 10. Dezember 2025\vSchularbeit", "2", "Rechnen S. 14",
+                                 "Lesen S. 20", T, "Di., 9. Dezember 2025\v", "1", T});
+        Starten().setDatFilename("Beta");
+    }
+    void TearDown() override
+    {
+        DruckerFestlegen({}, {});
+        Hauptfenster::TearDown();
+    }
+};
+
+TEST_F(Berichte, TextfensterZeigtUndSchliesstMitEsc)
+{
+    haupt->Edit5->setText("geändert");
+    BeiDialog([](QWidget *dialog) {
+        auto *text = qobject_cast<TDruckenForm *>(dialog);
+        ASSERT_TRUE(text);
+        EXPECT_EQ(text->windowTitle(), "Aktueller Tag als Text");
+        EXPECT_TRUE(text->Text().startsWith("Name: Beta\nKlasse: 4b\nKommentar: sitzt vorne\n\nNr.: 1\n"));
+        EXPECT_TRUE(text->Text().contains("Anmerkung: geändert\n"));
+        EXPECT_EQ(text->RichEdit1->textCursor().position(), 0);
+        EXPECT_TRUE(text->Button1->isEnabled());
+        // No text, no printing and saving; typing brings them back.
+        text->RichEdit1->clear();
+        text->RichEdit1Change();
+        EXPECT_FALSE(text->Button1->isEnabled());
+        EXPECT_FALSE(text->Button3->isEnabled());
+        EXPECT_FALSE(text->PuReAllesMarkieren->isEnabled());
+        EXPECT_FALSE(text->PuReDrucken->isEnabled());
+        Tippen(text->RichEdit1, "x");
+        EXPECT_TRUE(text->Button1->isEnabled());
+        EXPECT_TRUE(text->PuReSpeichern->isEnabled());
+        QTest::keyClick(text->RichEdit1, Qt::Key_Escape);
+    });
+    haupt->MenuDateiDruckenTag->trigger();
+    EXPECT_FALSE(QApplication::activeModalWidget());
+    // The report saved the shown day first.
+    EXPECT_EQ(TeilnehmerZeilen("Beta")[1], "Mi., 10. Dezember 2025\vgeändert");
+}
+
+TEST_F(Berichte, ZweimalDruckenOhneUndMitDrucker)
+{
+    const QString pdf = Ordner() + "druck.pdf";
+    QStringList titel;
+    bool drucker = false;
+    DruckerFestlegen([&] { return drucker; },
+                     [&](QPrinter &p) {
+                         p.setOutputFormat(QPrinter::PdfFormat);
+                         p.setOutputFileName(pdf);
+                         return true;
+                     });
+    int runde = 0;
+    std::function<void(QWidget *)> drucken = [&](QWidget *dialog) {
+        auto *text = qobject_cast<TDruckenForm *>(dialog);
+        ++runde;
+        if (runde == 1) {
+            EXPECT_EQ(text->windowTitle(), "Hausaufgabenauswertung des aktuellen Teilnehmers");
+        }
+        if (runde == 3) {
+            EXPECT_TRUE(text->Text().endsWith("zweite Runde"));
+            text->Button2->click();
+            return;
+        }
+        if (runde == 2) {
+            drucker = true;
+            text->RichEdit1->moveCursor(QTextCursor::End);
+            Tippen(text->RichEdit1, "zweite Runde");
+        }
+        BeiDialog(drucken);
+        text->Button1->click();
+    };
+    BeiDialog(drucken);
+    Aktivieren();
+    QTest::keyClick(haupt->RichEdit1, Qt::Key_F4);
+    EXPECT_EQ(runde, 3);
+    EXPECT_EQ(protokoll.Texte(), QStringList({"Es ist kein Drucker installiert!"}));
+    const QString gedruckt = PdfText(pdf);
+    EXPECT_TRUE(gedruckt.contains("Hausaufgaben gebracht (Ja): 1")) << gedruckt.toStdString();
+    EXPECT_TRUE(gedruckt.contains("- Mi., 10. Dezember 2025 (Schularbeit)"));
+    EXPECT_TRUE(gedruckt.contains("zweite Runde"));
+    EXPECT_FALSE(gedruckt.contains("1/1"));
+    QProcess info;
+    info.start("pdfinfo", {pdf});
+    info.waitForFinished(20000);
+    EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput()).contains("Drucke Teilnehmer \"Beta\""));
+}
+
+TEST_F(Berichte, SpeichernInDenDreiFormaten)
+{
+    const struct {
+        QString filter;
+        QString datei;
+        QByteArray anfang;
+    } faelle[] = {
+        {"Rich Text Format (*.RTF)", "bericht", "{\\rtf1"},
+        {"Textdokument (*.TXT)", "bericht.txt", "Name: Beta\r\n"},
+        {"Unicode-Textdokument (*.TXT)", "unicode", "\xFF\xFEN\x00"},
+    };
+    for (const auto &fall : faelle) {
+        BeiDialog([&](QWidget *dialog) {
+            auto *text = qobject_cast<TDruckenForm *>(dialog);
+            BeiDialog([&](QWidget *speichern) {
+                auto *datei = qobject_cast<QFileDialog *>(speichern);
+                ASSERT_TRUE(datei);
+                EXPECT_EQ(datei->nameFilters(), QStringList({"Rich Text Format (*.RTF)", "Textdokument (*.TXT)",
+                                                             "Unicode-Textdokument (*.TXT)"}));
+                datei->setDirectory(Ordner());
+                datei->selectNameFilter(fall.filter);
+                emit datei->filterSelected(fall.filter);
+                // selectFile() leaves a focused name field alone: type the name.
+                datei->findChild<QLineEdit *>("fileNameEdit")->setText(fall.datei);
+                QMetaObject::invokeMethod(datei, "accept");
+            });
+            text->Button3->click();
+            EXPECT_TRUE(text->isVisible());
+            text->Button2->click();
+        });
+        haupt->MenuAktTeilnehmerAnzeigen->trigger();
+    }
+    EXPECT_TRUE(Lesen(Ordner() + "bericht.RTF").startsWith("{\\rtf1"));
+    EXPECT_TRUE(Lesen(Ordner() + "bericht.txt").startsWith("Name: Beta\r\n"));
+    EXPECT_TRUE(Lesen(Ordner() + "bericht.txt").endsWith("<--------------->\r\n"));
+    EXPECT_TRUE(Lesen(Ordner() + "unicode.TXT").startsWith(QByteArray("\xFF\xFEN\x00", 4)));
+    EXPECT_TRUE(protokoll.meldungen.isEmpty());
+}
+
+TEST_F(Berichte, KommentarauswertungOhneKommentareMeldet)
+{
+    Teilnehmerdatei("alpha", {"3a\vbraucht Brille", T});
+    haupt->Edit4->setText("neuer Kommentar");
+    BeiDialog([](QWidget *dialog) {
+        auto *text = qobject_cast<TDruckenForm *>(dialog);
+        EXPECT_EQ(text->Text(), "1.: alpha (3a): \"braucht Brille\"\n2.: Beta (4b): \"neuer Kommentar\"\n");
+        text->Button2->click();
+    });
+    haupt->MenuAktKommentare->setVisible(true); // the item is hidden in the menus
+    haupt->MenuAktKommentare->trigger();
+    QFile::remove(Daten() + "alpha.dat");
+    haupt->setDatFilename(QString());
+    haupt->MenuAktKommentare->trigger();
+    haupt->MenuAktKommentare->setVisible(false);
+    EXPECT_EQ(protokoll.Texte(), QStringList({"Es sind keine Teilnehmerdateien vorhanden!"}));
+}
