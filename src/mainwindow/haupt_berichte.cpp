@@ -3,7 +3,6 @@
 #include "haupt.h"
 
 #include "dialogs/druckendlg.h"
-#include "records/teilnehmerordner.h"
 #include "reports/berichte.h"
 #include "ui/drucker.h"
 #include "ui/meldungen.h"
@@ -32,18 +31,10 @@ QString TForm1::DruckenTextBerechnen(int tagNr) const
 QString TForm1::KommentareTextBerechnen()
 {
     Speichern(false);
-    const QString ordner = OrdnerTeil(FDatFilename);
-    QList<KommentarQuelle> quellen;
-    for (const QString &datei : TeilnehmerDateien(ordner)) {
-        KommentarQuelle quelle;
-        quelle.name = datei.chopped(4);
-        QString fehler;
-        if (!ErsteZeileLesen(ordner + datei, quelle.kopfzeile, quelle.hatKopf, fehler)) {
-            Fehler(fehler); // the other participants are still listed
-            continue;
-        }
-        quellen << quelle;
-    }
+    QStringList fehler;
+    const QList<KommentarQuelle> quellen = KommentarQuellenLesen(OrdnerTeil(FDatFilename), fehler);
+    for (const QString &meldung : fehler)
+        Fehler(meldung); // the other participants are still evaluated
     return KommentareText(quellen);
 }
 

@@ -1,6 +1,8 @@
 #include "berichte.h"
 
 #include "records/bloecke.h"
+#include "records/teilnehmerdatei.h"
+#include "records/teilnehmerordner.h"
 #include "util/texte.h"
 #include "util/zahlen.h"
 
@@ -146,4 +148,19 @@ QString KommentareText(const QList<KommentarQuelle> &quellen)
     for (qsizetype n = 0; n < eintraege.size(); ++n)
         eintraege[n] = QStringLiteral("%1.: %2").arg(n + 1).arg(eintraege[n]);
     return Zeilentext(eintraege);
+}
+
+QList<KommentarQuelle> KommentarQuellenLesen(const QString &ordner, QStringList &fehler)
+{
+    QList<KommentarQuelle> quellen;
+    for (const QString &datei : TeilnehmerDateien(ordner)) {
+        KommentarQuelle quelle;
+        quelle.name = datei.chopped(4);
+        QString grund;
+        if (ErsteZeileLesen(ordner + datei, quelle.kopfzeile, quelle.hatKopf, grund))
+            quellen << quelle;
+        else
+            fehler << grund;
+    }
+    return quellen;
 }

@@ -26,6 +26,10 @@ struct KommentarQuelle {
     QString kopfzeile;
 };
 
+// The first lines of every participant file of a folder. A file that
+// cannot be read is left out; its message is added to `fehler`.
+QList<KommentarQuelle> KommentarQuellenLesen(const QString &ordner, QStringList &fehler);
+
 // Report kind 4: every participant with a comment, sorted by the locale
 // without regard to case and numbered; empty when there is none.
 QString KommentareText(const QList<KommentarQuelle> &quellen);
