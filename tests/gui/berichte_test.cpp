@@ -167,8 +167,9 @@ TEST_F(Berichte, KommentarauswertungOhneKommentareMeldet)
     });
     haupt->MenuAktKommentare->setVisible(true); // the item is hidden in the menus
     haupt->MenuAktKommentare->trigger();
-    QFile::remove(Daten() + "alpha.dat");
     haupt->setDatFilename(QString());
+    QFile::remove(Daten() + "alpha.dat");
+    Teilnehmerdatei("Beta", {"4b\v", T}); // files, but none with a comment
     haupt->MenuAktKommentare->trigger();
     haupt->MenuAktKommentare->setVisible(false);
     EXPECT_EQ(protokoll.Texte(), QStringList({"Es sind keine Teilnehmerdateien vorhanden!"}));
