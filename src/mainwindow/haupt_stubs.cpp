@@ -1,6 +1,5 @@
 #include "haupt.h"
 #include <QPoint>
-void TForm1::MenuSicherungSichernClick() {}
 void TForm1::MenuAnsSchriftClick() {}
 void TForm1::MenuAnsHintergrundClick() {}
 void TForm1::MenuHilfeClick() { UpdateMenus(); }
@@ -10,4 +9,3 @@ void TForm1::MenuHilfeUpdateClick() {}
 void TForm1::MenuHilfeHistoryClick() {}
 void TForm1::MenuHilfeMailClick() {}
 void TForm1::MenuHilfeSpendenClick() {}
-void TForm1::SicherungsdialogErstellen() {}

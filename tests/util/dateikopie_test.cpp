@@ -1,0 +1,65 @@
+#include "testhilfen.h"
+#include "util/dateikopie.h"
+
+#include <QDir>
+#include <csignal>
+#include <sys/resource.h>
+
+class Dateikopie : public Umgebung
+{
+};
+
+TEST_F(Dateikopie, VergleichFindetJedenUnterschied)
+{
+    const QByteArray block(65536, 'x');
+    const struct {
+        const char *name;
+        QByteArray a, b;
+        bool gleich;
+    } faelle[] = {
+        {"gleich", "abc", "abc", true},
+        {"beide leer", "", "", true},
+        {"ein Block genau", block, block, true},
+        {"letztes Byte", block + "a", block + "b", false},
+        {"länger", block, block + "x", false},
+        {"kürzer", block + "x", block, false},
+        {"eine leer", "", "x", false},
+    };
+    for (const auto &fall : faelle) {
+        Schreiben(Ordner() + "a", fall.a);
+        Schreiben(Ordner() + "b", fall.b);
+        EXPECT_EQ(DateienGleich(Ordner() + "a", Ordner() + "b", {}), fall.gleich) << fall.name;
+    }
+    EXPECT_FALSE(DateienGleich(Ordner() + "a", Ordner() + "fehlt", {}));
+}
+
+TEST_F(Dateikopie, KopiertInBloeckenUeberSchreibgeschuetzteKopie)
+{
+    const QByteArray inhalt(3 * 65536 + 5, 'q');
+    Schreiben(Ordner() + "quelle", inhalt);
+    Schreiben(Ordner() + "ziel", "alt");
+    QFile::setPermissions(Ordner() + "ziel", QFileDevice::ReadOwner);
+    int bloecke = 0;
+    ASSERT_TRUE(DateiKopieren(Ordner() + "quelle", Ordner() + "ziel", [&] { ++bloecke; }));
+    EXPECT_EQ(Lesen(Ordner() + "ziel"), inhalt);
+    EXPECT_EQ(bloecke, 4);
+}
+
+TEST_F(Dateikopie, AbgebrocheneKopieLaesstDieAlteKopie)
+{
+    Schreiben(Ordner() + "quelle", QByteArray(300000, 'n'));
+    Schreiben(Ordner() + "ziel", "alte Sicherung");
+    EXPECT_FALSE(DateiKopieren(Ordner() + "fehlt", Ordner() + "ziel", {}));
+    // A file-size limit breaks the copy half-way, also for root.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit alt{};
+    getrlimit(RLIMIT_FSIZE, &alt);
+    rlimit klein = alt;
+    klein.rlim_cur = 100000;
+    setrlimit(RLIMIT_FSIZE, &klein);
+    const bool ok = DateiKopieren(Ordner() + "quelle", Ordner() + "ziel", {});
+    setrlimit(RLIMIT_FSIZE, &alt);
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(Lesen(Ordner() + "ziel"), "alte Sicherung");
+    EXPECT_EQ(QDir(Ordner()).entryList(QDir::Files).size(), 2); // no temporary file left
+}
