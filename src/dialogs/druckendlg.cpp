@@ -4,6 +4,7 @@
 #include "ui/dialoglayout.h"
 #include "ui/meldungen.h"
 #include "ui/programmschrift.h"
+#include "ui/schalterhoehe.h"
 #include "util/textspeichern.h"
 
 #include <QClipboard>
@@ -89,7 +90,7 @@ void TDruckenForm::CaptionZuweisen()
 
 void TDruckenForm::SchalterEinrichten()
 {
-    const TextDialogGeometrie g = TextDialogLayout(KnopfHoehe(Button1));
+    const TextDialogGeometrie g = TextDialogLayout(KnopfHoehe(Button1), KnopfBreite({Button1, Button2, Button3}, 187));
     RichEdit1->setGeometry(g.text);
     Button1->setGeometry(g.knoepfe[0]);
     Button3->setGeometry(g.knoepfe[1]);

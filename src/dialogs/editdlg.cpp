@@ -41,7 +41,8 @@ void TEditForm::SchalterEinrichten()
 {
     const ZeilenDialogGeometrie g =
         ZeilenDialogLayout(SchalterHoehe(Edit1->font(), ControlArt::Edit), KnopfHoehe(Button1),
-                           Zeilenhoehe(Label1->font()), {LabelBreite(Label1->font(), Label1->text())});
+                           Zeilenhoehe(Label1->font()), {LabelBreite(Label1->font(), Label1->text())},
+                           KnopfBreite({Button1, Button2}, 187));
     Label1->setGeometry(g.labels[0]);
     Edit1->setGeometry(g.edits[0]);
     Button1->setGeometry(g.knopf1);

@@ -1,6 +1,7 @@
 #include "klassendlg.h"
 
 #include "ui/dialoggeometrie.h"
+#include "ui/schalterhoehe.h"
 #include "util/texte.h"
 
 #include <QListWidget>
@@ -21,7 +22,7 @@ TKlassenForm::TKlassenForm(QWidget *eltern) : MwDialog(eltern)
 
 void TKlassenForm::SchalterEinrichten()
 {
-    const ListenDialogGeometrie g = KlassenLayout(KnopfHoehe(Button1));
+    const ListenDialogGeometrie g = KlassenLayout(KnopfHoehe(Button1), KnopfBreite({Button1, Button2}, 187));
     ListBox1->setGeometry(g.liste);
     Button1->setGeometry(g.knoepfe[0]);
     Button2->setGeometry(g.knoepfe[1]);

@@ -5,6 +5,7 @@
 #include "ui/dialoglayout.h"
 #include "ui/meldungen.h"
 #include "ui/programmschrift.h"
+#include "ui/schalterhoehe.h"
 #include "util/dateikopie.h"
 #include "util/laufwerke.h"
 #include "util/ordner.h"
@@ -70,7 +71,8 @@ void TSichernForm::SchriftartZuweisen()
 void TSichernForm::SchalterEinrichten()
 {
     const int rahmen = frameGeometry().height() - height();
-    const SicherungsGeometrie g = SicherungsLayout(KnopfHoehe(Button1), Bildschirm().height() - rahmen);
+    const SicherungsGeometrie g = SicherungsLayout(KnopfHoehe(Button1), Bildschirm().height() - rahmen,
+                                                    KnopfBreite({Button1, Button2, Button3}, 125));
     ListBox1->setGeometry(g.liste);
     RichEdit1->setGeometry(g.log);
     Button1->setGeometry(g.knoepfe[0]);

@@ -58,7 +58,8 @@ void TTlForm::setKlasse(const QString &klasse)
 void TTlForm::SchalterEinrichten()
 {
     const ListenDialogGeometrie g = TeilnehmerListeLayout(
-        KnopfHoehe(Button1), Zeilenhoehe(Label1->font()), LabelBreite(Label1->font(), Label1->text()));
+        KnopfHoehe(Button1), Zeilenhoehe(Label1->font()), LabelBreite(Label1->font(), Label1->text()),
+        KnopfBreite({Button1, Button2, Button3}, 187));
     Label1->setGeometry(g.label);
     ListBox1->setGeometry(g.liste);
     Button3->setGeometry(g.knoepfe[0]);

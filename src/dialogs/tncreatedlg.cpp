@@ -57,7 +57,8 @@ void TTnCreateForm::SchalterEinrichten()
     for (QLabel *label : labels)
         breiten << LabelBreite(label->font(), label->text());
     const ZeilenDialogGeometrie g = ZeilenDialogLayout(SchalterHoehe(Edit1->font(), ControlArt::Edit),
-                                                       KnopfHoehe(Button1), Zeilenhoehe(Label1->font()), breiten);
+                                                       KnopfHoehe(Button1), Zeilenhoehe(Label1->font()), breiten,
+                                                       KnopfBreite({Button1, Button2}, 187));
     for (int n = 0; n < 3; ++n) {
         labels[n]->setGeometry(g.labels[n]);
         edits[n]->setGeometry(g.edits[n]);

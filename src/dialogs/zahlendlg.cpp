@@ -49,7 +49,8 @@ void TZahlenForm::SchalterEinrichten()
 {
     const int knopfHoehe = KnopfHoehe(Button1);
     const ZahlenGeometrie g = ZahlenLayout(SchalterHoehe(Edit1->font(), ControlArt::Edit), knopfHoehe,
-                                           Zeilenhoehe(Label1->font()), LabelBreite(Label1->font(), Label1->text()));
+                                           Zeilenhoehe(Label1->font()), LabelBreite(Label1->font(), Label1->text()),
+                                           KnopfBreite({Button1, Button2}, 187));
     Label1->setGeometry(g.label);
     // The arrows take the right part of the edit's room.
     const int pfeilBreite = qMax(16, g.edit.height() * 2 / 3);

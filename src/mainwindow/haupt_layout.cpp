@@ -52,6 +52,7 @@ void TForm1::SchalterEinrichten()
     for (int n = 0; n < 5; ++n)
         m.labelBreiten[n] = LabelBreite(labels[n]->font(), labels[n]->text());
     m.labelBreiten[5] = LabelBreite(LabelRe->font(), LabelRe->text());
+    m.knopfBreite = KnopfBreite({Button1, Button2, Button3}, 187);
     m.clientBreite = centralWidget()->width();
     m.clientHoehe = centralWidget()->height();
 

@@ -24,9 +24,9 @@ HauptGeometrie HauptLayout(const HauptMasse &m)
     g.infos = QRect(editLinks, infosTop, editBreite, infosHoehe);
 
     const int knopfTop = infosTop + infosHoehe + Rand;
-    g.vorwaerts = QRect(Rand, knopfTop, KnopfBreite, m.knopfHoehe);
-    g.rueckwaerts = QRect((m.clientBreite - KnopfBreite) / 2, knopfTop, KnopfBreite, m.knopfHoehe);
-    g.liste = QRect(editLinks + editBreite - KnopfBreite, knopfTop, KnopfBreite, m.knopfHoehe);
+    g.vorwaerts = QRect(Rand, knopfTop, m.knopfBreite, m.knopfHoehe);
+    g.rueckwaerts = QRect((m.clientBreite - m.knopfBreite) / 2, knopfTop, m.knopfBreite, m.knopfHoehe);
+    g.liste = QRect(editLinks + editBreite - m.knopfBreite, knopfTop, m.knopfBreite, m.knopfHoehe);
 
     g.panel0 = m.clientBreite / 5;
     g.panel1 = m.clientBreite - g.panel0;

@@ -14,6 +14,7 @@ struct HauptMasse {
     int clientBreite = 0;
     int clientHoehe = 0;
     int radioEintraege = 3;
+    int knopfBreite = 187;
 };
 
 struct HauptGeometrie {
@@ -31,6 +32,5 @@ struct HauptGeometrie {
 };
 
 inline constexpr int Rand = 10;
-inline constexpr int KnopfBreite = 187;
 
 HauptGeometrie HauptLayout(const HauptMasse &m);

@@ -50,6 +50,7 @@ void THintergrundForm::SchriftartZuweisen(const QFont &schrift, const QColor &fa
 void THintergrundForm::SchalterEinrichten()
 {
     const int h = SchalterHoehe(Button1->font(), ControlArt::Knopf);
+    const int FBtnWidth = KnopfBreite({Button1, Button2}, this->FBtnWidth);
     Button1->setGeometry(FRand, 0, FBtnWidth, h);
     Button2->setGeometry(2 * FRand + FBtnWidth, 0, FBtnWidth, h);
     const int breite = 3 * FRand + 2 * FBtnWidth;

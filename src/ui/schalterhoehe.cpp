@@ -3,6 +3,7 @@
 #include "util/texte.h"
 
 #include <QFontMetrics>
+#include <QPushButton>
 
 int Zeilenhoehe(const QFont &schrift)
 {
@@ -23,6 +24,14 @@ int SchalterHoehe(const QFont &schrift, ControlArt art)
         break;
     }
     return Zeilenhoehe(schrift);
+}
+
+int KnopfBreite(const QList<QPushButton *> &knoepfe, int standard)
+{
+    int breite = standard;
+    for (const QPushButton *knopf : knoepfe)
+        breite = qMax(breite, LabelBreite(knopf->font(), knopf->text()) + 2 * Zeilenhoehe(knopf->font()));
+    return breite;
 }
 
 int LabelBreite(const QFont &schrift, const QString &text)
