@@ -14,6 +14,7 @@
 #include "ui/hintergrunddlg.h"
 #include "ui/meldungen.h"
 #include "ui/programmschrift.h"
+#include "util/laufwerke.h"
 #include "util/ordner.h"
 
 #include <QApplication>
@@ -90,6 +91,11 @@ int main(int argc, char *argv[])
                                "Lesen S. 20", t, "Di., 9. Dezember 2025\v", "1", t});
     Datei(daten + "Ägidius Müller.dat", {"5a\v", "Mo., 8. Dezember 2025", t});
     MeldungsAntwortFestlegen([](MeldungsArt, const QString &) { return false; });
+    QDir().mkpath(welt.path() + "/USB Stick/MwDaten");
+    QFile::copy(daten + "Beta.dat", welt.path() + "/USB Stick/MwDaten/Beta.dat");
+    LaufwerkeFestlegen([&welt] {
+        return QList<Laufwerk>{{welt.path() + "/USB Stick/", Laufwerk::Wechsel, "Stick", {}}};
+    });
 
     TForm1 haupt;
     haupt.DialogeErstellen();
@@ -128,8 +134,17 @@ int main(int argc, char *argv[])
     DialogFoto("gehe_zu_tag");
     haupt.MenuBearbGehe->trigger();
     DialogFoto("hintergrund");
-    haupt.Hintergrund->SchriftartZuweisen(ProgrammSchrift().schrift, Hintergrundfarbe());
-    haupt.Hintergrund->exec();
+    haupt.MenuAnsHintergrund->trigger();
+    DialogFoto("bericht");
+    haupt.MenuAktTeilnehmerAnzeigen->trigger();
+    DialogFoto("sicherung");
+    haupt.MenuSicherungWiederholen->trigger();
+    DialogFoto("schriftart");
+    haupt.MenuAnsSchrift->trigger();
+    // A message box as the user sees it.
+    MeldungsAntwortFestlegen({});
+    DialogFoto("info");
+    haupt.MenuHilfeInfo->trigger();
     haupt.close();
     return 0;
 }

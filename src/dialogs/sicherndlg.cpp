@@ -71,8 +71,11 @@ void TSichernForm::SchriftartZuweisen()
 void TSichernForm::SchalterEinrichten()
 {
     const int rahmen = frameGeometry().height() - height();
-    const SicherungsGeometrie g = SicherungsLayout(KnopfHoehe(Button1), Bildschirm().height() - rahmen,
-                                                    KnopfBreite({Button1, Button2, Button3}, 125));
+    // Buttons widened for a large font take their gaps from the screen width.
+    const int breite = KnopfBreite({Button1, Button2, Button3}, 125);
+    const int abstand = breite == 125 ? 125 : qBound(10, (Bildschirm().width() - 3 * breite) / 4, 125);
+    const SicherungsGeometrie g =
+        SicherungsLayout(KnopfHoehe(Button1), Bildschirm().height() - rahmen, breite, abstand);
     ListBox1->setGeometry(g.liste);
     RichEdit1->setGeometry(g.log);
     Button1->setGeometry(g.knoepfe[0]);

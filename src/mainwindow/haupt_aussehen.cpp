@@ -8,12 +8,18 @@
 #include <QColorDialog>
 #include <QDialogButtonBox>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QPushButton>
 
 void TForm1::MenuAnsSchriftClick()
 {
     MerkActiveControl = focusWidget();
-    QFontDialog dialog(ProgrammSchrift().schrift, this);
+    // The dialog lists real families: "Arial" shows as the font that stands in for it.
+    QFont aktuell = ProgrammSchrift().schrift;
+    const QFontInfo echt(aktuell);
+    aktuell.setFamily(echt.family());
+    aktuell.setStyleName(echt.styleName());
+    QFontDialog dialog(aktuell, this);
     dialog.setObjectName(QStringLiteral("FontDialog1"));
     dialog.setOption(QFontDialog::DontUseNativeDialog);
     dialog.setWindowTitle(QStringLiteral("Schriftart"));

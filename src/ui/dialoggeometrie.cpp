@@ -82,11 +82,11 @@ TextDialogGeometrie TextDialogLayout(int h, int b)
     return g;
 }
 
-SicherungsGeometrie SicherungsLayout(int h, int clientHoehe, int b)
+SicherungsGeometrie SicherungsLayout(int h, int clientHoehe, int b, int abstand)
 {
     SicherungsGeometrie g;
     const int top = clientHoehe - h - R;
-    const int knopf1Links = b;
+    const int knopf1Links = abstand < 0 ? b : abstand;
     const int knopf2Links = 2 * knopf1Links + b;
     const int knopf3Links = knopf2Links + b + knopf1Links;
     g.knoepfe << QRect(knopf1Links, top, b, h) << QRect(knopf2Links, top, b, h)

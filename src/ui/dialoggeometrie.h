@@ -58,5 +58,6 @@ struct SicherungsGeometrie {
     QSize client;
 };
 // The backup dialog: as high as the screen, list and log share the space
-// above three buttons 125 wide.
-SicherungsGeometrie SicherungsLayout(int knopfHoehe, int clientHoehe, int knopfBreite = 125);
+// above three buttons 125 wide; margin and gaps are `abstand`, by default
+// one button width.
+SicherungsGeometrie SicherungsLayout(int knopfHoehe, int clientHoehe, int knopfBreite = 125, int abstand = -1);

@@ -30,7 +30,7 @@ int KnopfBreite(const QList<QPushButton *> &knoepfe, int standard)
 {
     int breite = standard;
     for (const QPushButton *knopf : knoepfe)
-        breite = qMax(breite, LabelBreite(knopf->font(), knopf->text()) + 2 * Zeilenhoehe(knopf->font()));
+        breite = qMax(breite, knopf->sizeHint().width()); // what the style needs to show the caption
     return breite;
 }
 
