@@ -8,6 +8,8 @@
 #include "reports/berichte.h"
 #include "util/textspeichern.h"
 
+#include "messen.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -20,19 +22,6 @@
 
 namespace {
 
-double Median(int laeufe, const std::function<void()> &messung)
-{
-    std::vector<double> zeiten;
-    for (int n = 0; n < laeufe; ++n) {
-        QElapsedTimer uhr;
-        uhr.start();
-        messung();
-        zeiten.push_back(uhr.nsecsElapsed() / 1e6);
-    }
-    std::sort(zeiten.begin(), zeiten.end());
-    return zeiten[zeiten.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -42,10 +31,7 @@ int main(int argc, char *argv[])
     QTemporaryDir ordner(QDir::currentPath() + "/bench-XXXXXX");
     const QString daten = ordner.path() + "/";
 
-    QStringList zeilen = {"4b\vsitzt vorne"};
-    for (int tag = 0; tag < 10000; ++tag)
-        zeilen << "Mo., 8. Dezember 2025\vSchularbeit" << QString::number(tag % 3) << "Rechnen S. 14"
-               << "Lesen S. 20" << Blocktrenner;
+    const QStringList zeilen = BeispielTage(10000, "4b\vsitzt vorne");
     const QStringList haus = {"&Fehlt", "&Nein", "&Ja"};
     const BerichtKopf kopf{"Beta", "4b", "sitzt vorne"};
     QString alleTage;

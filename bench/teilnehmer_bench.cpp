@@ -10,6 +10,8 @@
 #include "records/teilnehmerdatei.h"
 #include "util/texte.h"
 
+#include "messen.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -21,29 +23,6 @@
 #include <unistd.h>
 
 namespace {
-
-double Median(int laeufe, const std::function<void()> &messung)
-{
-    std::vector<double> zeiten;
-    for (int n = 0; n < laeufe; ++n) {
-        QElapsedTimer uhr;
-        uhr.start();
-        messung();
-        zeiten.push_back(uhr.nsecsElapsed() / 1e6);
-    }
-    std::sort(zeiten.begin(), zeiten.end());
-    return zeiten[zeiten.size() / 2];
-}
-
-QStringList Tage(int anzahl, const QString &klasse)
-{
-    QStringList zeilen = {klasse + "\vsitzt vorne"};
-    for (int tag = 0; tag < anzahl; ++tag) {
-        zeilen << QString("%1., %2. März 2024\vAnmerkung").arg(tag % 2 ? "Mo" : "Di").arg(tag % 28 + 1) << "2"
-               << "Rechnen Seite 14, Aufgaben 3 bis 7" << "Lesen S. 20" << Blocktrenner;
-    }
-    return zeilen;
-}
 
 } // namespace
 
@@ -58,7 +37,7 @@ int main(int argc, char *argv[])
     qint64 bytes = 0;
     for (int n = 0; n < 1000; ++n) {
         Kodierung k = Kodierung::Utf8MitMarke;
-        const QByteArray inhalt = ZeilenInBytes(Tage(2000, QString("%1%2").arg(5 + n % 4).arg(QChar('a' + n % 3))), k);
+        const QByteArray inhalt = ZeilenInBytes(BeispielTage(2000, QString("%1%2\vsitzt vorne").arg(5 + n % 4).arg(QChar('a' + n % 3))), k);
         bytes += inhalt.size();
         BytesSchreiben(daten + QString("Teilnehmer %1.dat").arg(n), inhalt, fehler);
     }
@@ -72,7 +51,7 @@ int main(int argc, char *argv[])
     std::printf("Teilnehmerliste einlesen (%d Namen, %lld Klassen): %7.2f ms (Ziel < 150)\n",
                 int(liste.ListBox1->count()), static_cast<long long>(liste.KlassenSl.size()), scan);
 
-    QStringList gross = Tage(10000, "5a");
+    QStringList gross = BeispielTage(10000, "5a\v");
     gross[1 + 5 * 9998] = "Sa., 1. Jänner 2000\v";
     int gefunden = 0;
     const double suche = Median(21, [&] { gefunden = DatumSuchen(gross, 1, Gross("jänner 2000")); });

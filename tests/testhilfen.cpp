@@ -14,6 +14,9 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace {
 // Waits for dialogs that have not come yet; a test must not leave any behind.
 QList<QPointer<QTimer>> offeneWartende;
@@ -171,6 +174,18 @@ bool Warten(std::function<bool()> bedingung, int frist)
         QTest::qWait(5);
     }
     return true;
+}
+
+void MitDateigrenze(qint64 bytes, const std::function<void()> &aktion)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit alt{};
+    getrlimit(RLIMIT_FSIZE, &alt);
+    rlimit klein = alt;
+    klein.rlim_cur = rlim_t(bytes);
+    setrlimit(RLIMIT_FSIZE, &klein);
+    aktion();
+    setrlimit(RLIMIT_FSIZE, &alt);
 }
 
 void Tippen(QWidget *ziel, const QString &text)

@@ -80,6 +80,10 @@ void BeiDialog(std::function<void(QWidget *dialog)> aktion, int frist = 5000);
 // Waits until `bedingung` holds, at most `frist` milliseconds.
 bool Warten(std::function<bool()> bedingung, int frist = 5000);
 
+// Runs `aktion` while no file may grow beyond `bytes`: writes past it fail,
+// also for root, as on a full disk.
+void MitDateigrenze(qint64 bytes, const std::function<void()> &aktion);
+
 // Types text into the focused widget with key events that carry the text
 // (QTest::keyClicks refuses characters beyond ASCII).
 void Tippen(QWidget *ziel, const QString &text);

@@ -201,28 +201,31 @@ QStringList TSichernForm::Namen(const QString &o1, const QString &o2, const QStr
 
 bool TSichernForm::CopyDateienOk(const QString &o1, const QString &o2)
 {
-    const auto eingaben = [] { QApplication::processEvents(); };
-    for (const QString &datei : TeilnehmerDateien(o1)) {
-        const QStringList namen = Namen(o1, o2, datei);
-        ReText(QStringLiteral("Kopiere: \"%1\" --> \"%2\" ...").arg(namen[0], namen[1]), false);
-        if (!DateiKopieren(o1 + datei, o2 + datei, eingaben)) {
-            Fehler(QStringLiteral("Fehler beim Kopieren der Datei \"%1\" nach \"%2\"!\r\nDer Kopiervorgang wird abgebrochen.")
-                       .arg(Nativ(o1 + datei), Nativ(o2)));
-            return false;
-        }
-    }
-    return true;
+    return JedeDatei(o1, o2, QStringLiteral("Kopiere: \"%1\" --> \"%2\" ..."), DateiKopieren, [&](const QString &datei) {
+        return QStringLiteral("Fehler beim Kopieren der Datei \"%1\" nach \"%2\"!\r\nDer Kopiervorgang wird abgebrochen.")
+            .arg(Nativ(o1 + datei), Nativ(o2));
+    });
 }
 
 bool TSichernForm::CheckDateienOk(const QString &o1, const QString &o2)
 {
+    return JedeDatei(o1, o2, QStringLiteral("Vergleiche: \"%1\" --> \"%2\" ..."), DateienGleich, [&](const QString &datei) {
+        return QStringLiteral("Fehler beim Vergleichen der Datei \"%1\" mit \"%2\"!\r\nDer Vergleichvorgang wird abgebrochen.")
+            .arg(Nativ(o1 + datei), Nativ(o2 + datei));
+    });
+}
+
+bool TSichernForm::JedeDatei(const QString &o1, const QString &o2, const QString &logZeile,
+                             const std::function<bool(const QString &, const QString &, const std::function<void()> &)> &aktion,
+                             const std::function<QString(const QString &)> &fehlerText)
+{
+    // Pending input is handled once per block, so the window stays responsive.
     const auto eingaben = [] { QApplication::processEvents(); };
     for (const QString &datei : TeilnehmerDateien(o1)) {
         const QStringList namen = Namen(o1, o2, datei);
-        ReText(QStringLiteral("Vergleiche: \"%1\" --> \"%2\" ...").arg(namen[0], namen[1]), false);
-        if (!DateienGleich(o1 + datei, o2 + datei, eingaben)) {
-            Fehler(QStringLiteral("Fehler beim Vergleichen der Datei \"%1\" mit \"%2\"!\r\nDer Vergleichvorgang wird abgebrochen.")
-                       .arg(Nativ(o1 + datei), Nativ(o2 + datei)));
+        ReText(logZeile.arg(namen[0], namen[1]), false);
+        if (!aktion(o1 + datei, o2 + datei, eingaben)) {
+            Fehler(fehlerText(datei));
             return false;
         }
     }

@@ -4,6 +4,8 @@
 
 #include "ui/mwdialog.h"
 
+#include <functional>
+
 class QAction;
 class QListWidget;
 class QMenu;
@@ -48,6 +50,11 @@ protected:
 
 private:
     bool Vorbereiten(const QString &sicherung);
+    // One pass over the participant files of `o1`: a log line and `aktion`
+    // for each; the first failure is reported and ends the pass.
+    bool JedeDatei(const QString &o1, const QString &o2, const QString &logZeile,
+                   const std::function<bool(const QString &, const QString &, const std::function<void()> &)> &aktion,
+                   const std::function<QString(const QString &)> &fehlerText);
     // The two names a log line and a message show: the data-folder side by
     // the bare file name, the drive side in full.
     QStringList Namen(const QString &o1, const QString &o2, const QString &datei) const;

@@ -2,8 +2,6 @@
 #include "testhilfen.h"
 
 #include <QFile>
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -100,17 +98,10 @@ TEST_F(Dateischreiben, FehlgeschlagenesSchreibenLaesstDieDateiGanz)
 {
     const QString pfad = Ordner() + QLatin1String("Beta.dat");
     Schreiben(pfad, "alter Inhalt\r\n");
-    // A file-size limit makes the write fail, also for root.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit alt{};
-    getrlimit(RLIMIT_FSIZE, &alt);
-    rlimit klein = alt;
-    klein.rlim_cur = 64;
-    setrlimit(RLIMIT_FSIZE, &klein);
     Kodierung k = Kodierung::Utf8OhneMarke;
     QString fehler;
-    const bool ok = ZeilenSchreiben(pfad, {QString(1000, QLatin1Char('x'))}, k, fehler);
-    setrlimit(RLIMIT_FSIZE, &alt);
+    bool ok = true;
+    MitDateigrenze(64, [&] { ok = ZeilenSchreiben(pfad, {QString(1000, QLatin1Char('x'))}, k, fehler); });
     EXPECT_FALSE(ok);
     EXPECT_TRUE(fehler.startsWith(QStringLiteral("Datei \"%1\" kann nicht erstellt werden. ").arg(pfad)))
         << fehler.toStdString();
