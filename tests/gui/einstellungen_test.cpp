@@ -2,6 +2,7 @@
 
 #include "records/bloecke.h"
 #include "ui/programmschrift.h"
+#include "util/ordner.h"
 
 #include <QDir>
 #include <QGroupBox>
@@ -138,4 +139,16 @@ TEST_F(Einstellungen, OrdnerwechselOhneTeilnehmerRaeumtLeerenOrdnerAuf)
     EXPECT_FALSE(QDir(Daten()).exists());
     EXPECT_TRUE(QDir(Dokumente() + "Merkwerk").exists());
     EXPECT_EQ(f.DatFilename(), Dokumente() + "Merkwerk/");
+}
+
+TEST_F(Einstellungen, DatenordnerNichtAnlegbar)
+{
+    // A file where the program folder should be: no folder can go there.
+    Schreiben(Ordner() + "keinordner", "");
+    ProgrammordnerFestlegen(Ordner() + "keinordner");
+    TForm1 &f = Starten(false);
+    EXPECT_EQ(protokoll.Texte(),
+              QStringList({QString("Der Ordner \"%1keinordner/Merkwerk/\" kann nicht angelegt werden!").arg(Ordner())}));
+    EXPECT_EQ(protokoll.meldungen[0].art, MeldungsArt::Information);
+    EXPECT_EQ(f.Teilnehmer(), "");
 }
