@@ -23,9 +23,8 @@ namespace {
 
 int main(int argc, char *argv[])
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication anwendung(argc, argv);
-    QTemporaryDir ordner(QDir::currentPath() + "/bench-XXXXXX");
+    Messplatz platz(argc, argv);
+    const QTemporaryDir &ordner = platz.ordner;
     ProgrammordnerFestlegen(ordner.path());
     QDir().mkpath(ordner.path() + "/Merkwerk");
     const QString pfad = ordner.path() + "/Merkwerk/Gross.dat";

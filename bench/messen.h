@@ -4,11 +4,34 @@
 
 #include "records/bloecke.h"
 
+#include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QTemporaryDir>
 #include <QStringList>
 #include <algorithm>
 #include <functional>
 #include <vector>
+
+// The application on the offscreen platform and a temporary folder below
+// the current one (so on the disk being measured, not in memory).
+struct Messplatz {
+    static int &Offscreen(int &argc)
+    {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return argc;
+    }
+
+    Messplatz(int &argc, char **argv)
+        : anwendung(Offscreen(argc), argv),
+          ordner(QDir::currentPath() + QLatin1String("/bench-XXXXXX"))
+    {
+    }
+    QString Pfad() const { return ordner.path() + QLatin1Char('/'); }
+
+    QApplication anwendung;
+    QTemporaryDir ordner;
+};
 
 // Milliseconds, the median of `laeufe` runs; `vorher` runs untimed before each.
 inline double Median(int laeufe, const std::function<void()> &messung, const std::function<void()> &vorher = {})

@@ -4,6 +4,8 @@
 
 #include "dialogs/sicherndlg.h"
 
+#include "messen.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -30,9 +32,8 @@ double Sekunden(const std::function<void()> &messung)
 
 int main(int argc, char *argv[])
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication anwendung(argc, argv);
-    QTemporaryDir ordner(QDir::currentPath() + "/bench-XXXXXX");
+    Messplatz platz(argc, argv);
+    const QTemporaryDir &ordner = platz.ordner;
     const QString daten = ordner.path() + "/daten/";
     const QString sicherung = ordner.path() + "/laufwerk/MwDaten/";
     const QString cpZiel = ordner.path() + "/cp/";

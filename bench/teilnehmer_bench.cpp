@@ -28,9 +28,8 @@ namespace {
 
 int main(int argc, char *argv[])
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication anwendung(argc, argv);
-    QTemporaryDir ordner(QDir::currentPath() + "/bench-XXXXXX");
+    Messplatz platz(argc, argv);
+    const QTemporaryDir &ordner = platz.ordner;
     const QString daten = ordner.path() + "/";
 
     QString fehler;

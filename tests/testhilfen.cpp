@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QSettings>
 #include <QTest>
 #include <QPointer>
@@ -186,6 +187,14 @@ void MitDateigrenze(qint64 bytes, const std::function<void()> &aktion)
     setrlimit(RLIMIT_FSIZE, &klein);
     aktion();
     setrlimit(RLIMIT_FSIZE, &alt);
+}
+
+QStringList Eintraege(const QListWidget *liste)
+{
+    QStringList texte;
+    for (int n = 0; n < liste->count(); ++n)
+        texte << liste->item(n)->text();
+    return texte;
 }
 
 void Tippen(QWidget *ziel, const QString &text)

@@ -84,6 +84,10 @@ bool Warten(std::function<bool()> bedingung, int frist = 5000);
 // also for root, as on a full disk.
 void MitDateigrenze(qint64 bytes, const std::function<void()> &aktion);
 
+// The texts of a list's entries, in order.
+class QListWidget;
+QStringList Eintraege(const QListWidget *liste);
+
 // Types text into the focused widget with key events that carry the text
 // (QTest::keyClicks refuses characters beyond ASCII).
 void Tippen(QWidget *ziel, const QString &text);

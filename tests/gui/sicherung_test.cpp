@@ -13,13 +13,6 @@
 namespace {
 const QString T = Blocktrenner;
 
-QStringList Eintraege(QListWidget *liste)
-{
-    QStringList texte;
-    for (int n = 0; n < liste->count(); ++n)
-        texte << liste->item(n)->text();
-    return texte;
-}
 } // namespace
 
 class Sicherung : public Hauptfenster

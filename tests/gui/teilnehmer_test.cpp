@@ -15,13 +15,6 @@
 namespace {
 const QString T = Blocktrenner;
 
-QStringList Eintraege(QListWidget *liste)
-{
-    QStringList namen;
-    for (int n = 0; n < liste->count(); ++n)
-        namen << liste->item(n)->text();
-    return namen;
-}
 } // namespace
 
 class Teilnehmer : public Hauptfenster
