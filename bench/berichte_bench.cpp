@@ -20,15 +20,10 @@
 #include <functional>
 #include <unistd.h>
 
-namespace {
-
-} // namespace
-
 int main(int argc, char *argv[])
 {
     Messplatz platz(argc, argv);
-    const QTemporaryDir &ordner = platz.ordner;
-    const QString daten = ordner.path() + "/";
+    const QString daten = platz.Pfad();
 
     const QStringList zeilen = BeispielTage(10000, "4b\vsitzt vorne");
     const QStringList haus = {"&Fehlt", "&Nein", "&Ja"};

@@ -17,17 +17,12 @@
 #include <cstdio>
 #include <functional>
 
-namespace {
-
-} // namespace
-
 int main(int argc, char *argv[])
 {
     Messplatz platz(argc, argv);
-    const QTemporaryDir &ordner = platz.ordner;
-    ProgrammordnerFestlegen(ordner.path());
-    QDir().mkpath(ordner.path() + "/Merkwerk");
-    const QString pfad = ordner.path() + "/Merkwerk/Gross.dat";
+    ProgrammordnerFestlegen(platz.Pfad());
+    QDir().mkpath(platz.Pfad() + "Merkwerk");
+    const QString pfad = platz.Pfad() + "Merkwerk/Gross.dat";
     Kodierung kodierung = Kodierung::Utf8MitMarke;
     const QByteArray bytes = ZeilenInBytes(BeispielTage(10000, "4b\vsitzt vorne"), kodierung);
     QFile datei(pfad);

@@ -33,10 +33,9 @@ double Sekunden(const std::function<void()> &messung)
 int main(int argc, char *argv[])
 {
     Messplatz platz(argc, argv);
-    const QTemporaryDir &ordner = platz.ordner;
-    const QString daten = ordner.path() + "/daten/";
-    const QString sicherung = ordner.path() + "/laufwerk/MwDaten/";
-    const QString cpZiel = ordner.path() + "/cp/";
+    const QString daten = platz.Pfad() + "daten/";
+    const QString sicherung = platz.Pfad() + "laufwerk/MwDaten/";
+    const QString cpZiel = platz.Pfad() + "cp/";
     QDir().mkpath(daten);
     QDir().mkpath(sicherung);
     QDir().mkpath(cpZiel);

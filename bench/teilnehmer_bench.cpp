@@ -22,15 +22,10 @@
 #include <functional>
 #include <unistd.h>
 
-namespace {
-
-} // namespace
-
 int main(int argc, char *argv[])
 {
     Messplatz platz(argc, argv);
-    const QTemporaryDir &ordner = platz.ordner;
-    const QString daten = ordner.path() + "/";
+    const QString daten = platz.Pfad();
 
     QString fehler;
     qint64 bytes = 0;

@@ -72,7 +72,6 @@ void TTnCreateForm::SchalterEinrichten()
 void TTnCreateForm::FormShow()
 {
     SchalterEinrichten();
-    CloseS = true;
     Edit1->clear();
     Edit1Change();
     Edit1->setFocus();
@@ -93,7 +92,6 @@ void TTnCreateForm::Edit1KeyPress()
 
 void TTnCreateForm::Button1Click()
 {
-    CloseS = true;
     const QString name = Trimmen(Edit1->text());
     const QString fehler = NamensFehler(name);
     if (!fehler.isEmpty()) {
@@ -118,8 +116,7 @@ void TTnCreateForm::Button1Click()
                    .arg(name))) {
         Edit1->selectAll();
         Edit1->setFocus();
-        CloseS = false;
-        return;
+        return; // the dialog stays open for another name
     }
     Edit1->setText(tlForm->ListBox1->item(gefunden)->text());
     done(Vorhandenen);

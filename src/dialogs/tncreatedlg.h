@@ -19,7 +19,6 @@ public:
     QLabel *Label1, *Label2, *Label3;
     QLineEdit *Edit1, *Edit2, *Edit3;
     QPushButton *Button1, *Button2;
-    bool CloseS = true;
     QString DatFilename;
 
 public slots:

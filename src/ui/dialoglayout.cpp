@@ -37,11 +37,6 @@ void UeberHauptfensterZentrieren(QWidget *dialog)
     dialog->move(links, top);
 }
 
-void ClientGroesse(QWidget *fenster, int breite, int hoehe)
-{
-    fenster->setFixedSize(breite, hoehe);
-}
-
 void FokusZurueckgeben(QWidget *ziel)
 {
     if (ziel && ziel->isVisible() && ziel->isEnabled() && ziel->focusPolicy() != Qt::NoFocus)

@@ -15,8 +15,5 @@ void FensterEinrichten(QWidget *fenster);
 // of the monitor that shows the main window.
 void UeberHauptfensterZentrieren(QWidget *dialog);
 
-// Gives a dialog a fixed client size.
-void ClientGroesse(QWidget *fenster, int breite, int hoehe);
-
 // Gives the focus back to a remembered control, if it can still take it.
 void FokusZurueckgeben(QWidget *ziel);

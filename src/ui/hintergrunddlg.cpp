@@ -59,7 +59,7 @@ void THintergrundForm::SchalterEinrichten()
     const int knopfTop = FRand + listenHoehe + FRand;
     Button1->move(Button1->x(), knopfTop);
     Button2->move(Button2->x(), knopfTop);
-    ClientGroesse(this, breite, knopfTop + h + FRand);
+    setFixedSize(breite, knopfTop + h + FRand);
     FensterEinrichten();
 }
 
