@@ -54,7 +54,10 @@ void THintergrundForm::SchalterEinrichten()
     Button1->setGeometry(FRand, 0, FBtnWidth, h);
     Button2->setGeometry(2 * FRand + FBtnWidth, 0, FBtnWidth, h);
     const int breite = 3 * FRand + 2 * FBtnWidth;
-    const int listenHoehe = 20 * SchalterHoehe(ListBox1->font(), ControlArt::Sonstige);
+    // Twenty rows of the label height, or of the list's own row height where
+    // the style pads its rows more, so that all 19 colours stay visible.
+    const int zeile = qMax(SchalterHoehe(ListBox1->font(), ControlArt::Sonstige), ListBox1->sizeHintForRow(0));
+    const int listenHoehe = 20 * zeile;
     ListBox1->setGeometry(FRand, FRand, breite - 2 * FRand, listenHoehe);
     const int knopfTop = FRand + listenHoehe + FRand;
     Button1->move(Button1->x(), knopfTop);
