@@ -5,6 +5,7 @@
 #include "dialogs/druckendlg.h"
 #include "records/bloecke.h"
 #include "records/teilnehmerdatei.h"
+#include "util/sicherschreiben.h"
 #include "reports/berichte.h"
 #include "util/textspeichern.h"
 

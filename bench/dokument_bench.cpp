@@ -4,6 +4,7 @@
 #include "mainwindow/haupt.h"
 #include "records/bloecke.h"
 #include "records/teilnehmerdatei.h"
+#include "util/sicherschreiben.h"
 #include "util/ordner.h"
 
 #include "messen.h"

@@ -2,12 +2,10 @@
 // (about 200 MB), a search over 10,000 days and deleting day 5,000 of
 // 10,000. Prints the median of repeated runs.
 
-#include "dialogs/klassendlg.h"
-#include "dialogs/tldlg.h"
-
-#include <QListWidget>
 #include "records/bloecke.h"
 #include "records/teilnehmerdatei.h"
+#include "records/teilnehmerordner.h"
+#include "util/sicherschreiben.h"
 #include "util/texte.h"
 
 #include "messen.h"
@@ -38,12 +36,10 @@ int main(int argc, char *argv[])
     ::sync(); // the 200 MB just written must not slow down the measured flushes
     std::printf("Datenordner: 1.000 Teilnehmer, %lld MB\n", static_cast<long long>(bytes / 1000000));
 
-    TKlassenForm klassen(nullptr);
-    TTlForm liste(nullptr, &klassen);
-    liste.DateienEinlesen(daten); // warms the cache
-    const double scan = Median(11, [&] { liste.DateienEinlesen(daten); });
+    TeilnehmerListe liste = TeilnehmerEinlesen(daten, QString()); // warms the cache
+    const double scan = Median(11, [&] { liste = TeilnehmerEinlesen(daten, QString()); });
     std::printf("Teilnehmerliste einlesen (%d Namen, %lld Klassen): %7.2f ms (Ziel < 150)\n",
-                int(liste.ListBox1->count()), static_cast<long long>(liste.KlassenSl.size()), scan);
+                int(liste.namen.size()), static_cast<long long>(liste.klassen.size()), scan);
 
     QStringList gross = BeispielTage(10000, "5a\v");
     gross[1 + 5 * 9998] = "Sa., 1. Jänner 2000\v";

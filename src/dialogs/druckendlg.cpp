@@ -1,7 +1,7 @@
 #include "druckendlg.h"
 
-#include "ui/dialoggeometrie.h"
-#include "ui/dialoglayout.h"
+#include "ui/dialoganordnung.h"
+#include "ui/fokus.h"
 #include "ui/meldungen.h"
 #include "ui/programmschrift.h"
 #include "ui/schalterhoehe.h"

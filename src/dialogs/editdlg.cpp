@@ -1,6 +1,6 @@
 #include "editdlg.h"
 
-#include "ui/dialoggeometrie.h"
+#include "ui/dialoganordnung.h"
 #include "ui/schalterhoehe.h"
 #include "util/texte.h"
 
@@ -30,7 +30,7 @@ void TEditForm::CaptionZuweisen()
                                         "Geben Sie das zu suchende Datum ein",
                                         "Geben Sie einen neuen Kommentar ein"};
     static const char *const labels[] = {"Name:", "Klasse:", "Suchdatum:", "Kommentar:"};
-    const int index = qBound(1, Nr, 4) - 1;
+    const int index = qBound<int>(Umbenennen, Nr, KommentarAendern) - 1;
     setWindowTitle(QString::fromUtf8(titel[index]));
     Label1->setText(QString::fromUtf8(labels[index]));
     Button1->setText(QStringLiteral("O&K"));
@@ -40,7 +40,7 @@ void TEditForm::CaptionZuweisen()
 void TEditForm::SchalterEinrichten()
 {
     const ZeilenDialogGeometrie g =
-        ZeilenDialogLayout(SchalterHoehe(Edit1->font(), ControlArt::Edit), KnopfHoehe(Button1),
+        ZeilenDialogLayout(SchalterHoehe(Edit1->font(), SchalterArt::Edit), KnopfHoehe(Button1),
                            Zeilenhoehe(Label1->font()), {LabelBreite(Label1->font(), Label1->text())},
                            KnopfBreite({Button1, Button2}, 187));
     Label1->setGeometry(g.labels[0]);
@@ -68,7 +68,7 @@ void TEditForm::Edit1Change()
 bool TEditForm::eventFilter(QObject *objekt, QEvent *ereignis)
 {
     // The search date is typed in capitals.
-    if (objekt == Edit1 && Nr == 3 && ereignis->type() == QEvent::KeyPress) {
+    if (objekt == Edit1 && Nr == Suchen && ereignis->type() == QEvent::KeyPress) {
         auto *taste = static_cast<QKeyEvent *>(ereignis);
         const QString text = taste->text();
         if (!text.isEmpty() && text.at(0).isPrint() && Gross(text) != text) {

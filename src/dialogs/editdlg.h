@@ -18,8 +18,11 @@ public:
     QLabel *Label1;
     QLineEdit *Edit1;
     QPushButton *Button1, *Button2;
+    // The four uses of the dialog, also the tags of their menu items.
+    enum Modus { Umbenennen = 1, KlasseAendern = 2, Suchen = 3, KommentarAendern = 4 };
+
     bool NullS = false;
-    int Nr = 1; // 1 rename, 2 class, 3 search date, 4 comment
+    int Nr = Umbenennen;
 
 public slots:
     void Edit1Change();

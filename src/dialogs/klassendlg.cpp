@@ -1,6 +1,6 @@
 #include "klassendlg.h"
 
-#include "ui/dialoggeometrie.h"
+#include "ui/dialoganordnung.h"
 #include "ui/schalterhoehe.h"
 #include "util/texte.h"
 

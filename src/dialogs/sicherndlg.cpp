@@ -1,23 +1,20 @@
 #include "sicherndlg.h"
 
-#include "records/teilnehmerordner.h"
-#include "ui/dialoggeometrie.h"
-#include "ui/dialoglayout.h"
+#include "records/sicherung.h"
+#include "ui/dialoganordnung.h"
+#include "ui/platzierung.h"
 #include "ui/meldungen.h"
 #include "ui/programmschrift.h"
 #include "ui/schalterhoehe.h"
-#include "util/dateikopie.h"
 #include "util/laufwerke.h"
 #include "util/ordner.h"
 #include "util/texte.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QTextEdit>
-#include <QThread>
 #include <QTimer>
 
 TSichernForm::TSichernForm(QWidget *eltern) : MwDialog(eltern, false)
@@ -99,31 +96,12 @@ void TSichernForm::Timer1Timer()
     Button2Click();
 }
 
-QString TSichernForm::SicherungsOrdner(const QString &wurzel)
-{
-    return wurzel + QLatin1String("MwDaten/");
-}
-
 void TSichernForm::Button2Click()
 {
     Button1->setEnabled(false);
     ListBox1->clear();
     for (const Laufwerk &laufwerk : Laufwerke()) {
-        if (!LaufwerkBereit(laufwerk.wurzel))
-            continue;
-        const QString ordner = SicherungsOrdner(laufwerk.wurzel);
-        bool geeignet = false;
-        if (SichernS) {
-            // Only a drive that takes the folder qualifies; an empty folder
-            // made for the test goes again.
-            geeignet = QDir().mkpath(ordner);
-            QThread::msleep(10);
-            if (geeignet)
-                QDir().rmdir(ordner);
-        } else {
-            geeignet = QDir(ordner).exists();
-        }
-        if (!geeignet)
+        if (!LaufwerkBereit(laufwerk.wurzel) || !LaufwerkGeeignet(laufwerk.wurzel, SichernS))
             continue;
         auto *eintrag = new QListWidgetItem(LaufwerkEintrag(laufwerk), ListBox1);
         eintrag->setData(Qt::UserRole, laufwerk.wurzel);
@@ -144,22 +122,21 @@ void TSichernForm::Button2Click()
 
 bool TSichernForm::Vorbereiten(const QString &sicherung)
 {
-    auto anlegen = [](const QString &ordner) {
-        if (QDir(ordner).exists() || QDir().mkpath(ordner))
-            return true;
-        Fehler(QStringLiteral("Der Ordner \"%1\" kann nicht angelegt werden!").arg(Nativ(ordner)));
-        return false;
-    };
-    if (!anlegen(DatenOrdner))
-        return false;
-    if (SichernS && !anlegen(sicherung))
-        return false;
-    if (TeilnehmerDateien(SichernS ? DatenOrdner : sicherung).isEmpty()) {
+    switch (SicherungVorbereiten(DatenOrdner, sicherung, SichernS)) {
+    case Vorbereitung::Bereit:
+        return true;
+    case Vorbereitung::DatenOrdnerFehlt:
+        Fehler(QStringLiteral("Der Ordner \"%1\" kann nicht angelegt werden!").arg(Nativ(DatenOrdner)));
+        break;
+    case Vorbereitung::SicherungsOrdnerFehlt:
+        Fehler(QStringLiteral("Der Ordner \"%1\" kann nicht angelegt werden!").arg(Nativ(sicherung)));
+        break;
+    case Vorbereitung::KeineDateien:
         Information(SichernS ? QStringLiteral("Es sind keine Datendateien zum Sichern vorhanden!")
                              : QStringLiteral("Es sind keine Datendateien zum Wiederherstellen vorhanden!"));
-        return false;
+        break;
     }
-    return true;
+    return false;
 }
 
 void TSichernForm::Button1Click()
@@ -192,44 +169,41 @@ void TSichernForm::Button1Click()
     }
 }
 
-QStringList TSichernForm::Namen(const QString &o1, const QString &o2, const QString &datei) const
-{
-    if (SichernS)
-        return {datei, Nativ(o2 + datei)};
-    return {Nativ(o1 + datei), datei};
-}
-
 bool TSichernForm::CopyDateienOk(const QString &o1, const QString &o2)
 {
-    return JedeDatei(o1, o2, QStringLiteral("Kopiere: \"%1\" --> \"%2\" ..."), DateiKopieren, [&](const QString &datei) {
-        return QStringLiteral("Fehler beim Kopieren der Datei \"%1\" nach \"%2\"!\r\nDer Kopiervorgang wird abgebrochen.")
-            .arg(Nativ(o1 + datei), Nativ(o2));
-    });
+    const PassErgebnis ergebnis = KopierPass(o1, o2, Protokollierer(o1, o2, QStringLiteral("Kopiere: \"%1\" --> \"%2\" ...")),
+                                             EingabenZulassen);
+    if (!ergebnis.Ok())
+        Fehler(QStringLiteral("Fehler beim Kopieren der Datei \"%1\" nach \"%2\"!\r\nDer Kopiervorgang wird abgebrochen.")
+                   .arg(Nativ(o1 + ergebnis.datei), Nativ(o2)));
+    return ergebnis.Ok();
 }
 
 bool TSichernForm::CheckDateienOk(const QString &o1, const QString &o2)
 {
-    return JedeDatei(o1, o2, QStringLiteral("Vergleiche: \"%1\" --> \"%2\" ..."), DateienGleich, [&](const QString &datei) {
-        return QStringLiteral("Fehler beim Vergleichen der Datei \"%1\" mit \"%2\"!\r\nDer Vergleichvorgang wird abgebrochen.")
-            .arg(Nativ(o1 + datei), Nativ(o2 + datei));
-    });
+    const PassErgebnis ergebnis = VergleichsPass(
+        o1, o2, Protokollierer(o1, o2, QStringLiteral("Vergleiche: \"%1\" --> \"%2\" ...")), EingabenZulassen);
+    if (!ergebnis.Ok())
+        Fehler(QStringLiteral("Fehler beim Vergleichen der Datei \"%1\" mit \"%2\"!\r\nDer Vergleichvorgang wird abgebrochen.")
+                   .arg(Nativ(o1 + ergebnis.datei), Nativ(o2 + ergebnis.datei)));
+    return ergebnis.Ok();
 }
 
-bool TSichernForm::JedeDatei(const QString &o1, const QString &o2, const QString &logZeile,
-                             const std::function<bool(const QString &, const QString &, const std::function<void()> &)> &aktion,
-                             const std::function<QString(const QString &)> &fehlerText)
+JeDatei TSichernForm::Protokollierer(const QString &o1, const QString &o2, const QString &logZeile)
+{
+    return [this, o1, o2, logZeile](const QString &datei) {
+        // The data-folder side by the bare file name, the drive side in full.
+        if (SichernS)
+            ReText(logZeile.arg(datei, Nativ(o2 + datei)), false);
+        else
+            ReText(logZeile.arg(Nativ(o1 + datei), datei), false);
+    };
+}
+
+void TSichernForm::EingabenZulassen()
 {
     // Pending input is handled once per block, so the window stays responsive.
-    const auto eingaben = [] { QApplication::processEvents(); };
-    for (const QString &datei : TeilnehmerDateien(o1)) {
-        const QStringList namen = Namen(o1, o2, datei);
-        ReText(logZeile.arg(namen[0], namen[1]), false);
-        if (!aktion(o1 + datei, o2 + datei, eingaben)) {
-            Fehler(fehlerText(datei));
-            return false;
-        }
-    }
-    return true;
+    QApplication::processEvents();
 }
 
 void TSichernForm::ReText(const QString &s, bool clearS)

@@ -2,9 +2,8 @@
 // Unit SichernDlg: backing the participant files up to a drive, and
 // restoring them from there, each copy compared byte by byte.
 
+#include "records/sicherung.h"
 #include "ui/mwdialog.h"
-
-#include <functional>
 
 class QAction;
 class QListWidget;
@@ -25,9 +24,6 @@ public:
     bool CopyDateienOk(const QString &o1, const QString &o2);
     bool CheckDateienOk(const QString &o1, const QString &o2);
     void ReText(const QString &s, bool clearS);
-
-    // The backup folder of a drive: its root path and "MwDaten/".
-    static QString SicherungsOrdner(const QString &wurzel);
 
     QListWidget *ListBox1;
     QTextEdit *RichEdit1;
@@ -50,14 +46,9 @@ protected:
 
 private:
     bool Vorbereiten(const QString &sicherung);
-    // One pass over the participant files of `o1`: a log line and `aktion`
-    // for each; the first failure is reported and ends the pass.
-    bool JedeDatei(const QString &o1, const QString &o2, const QString &logZeile,
-                   const std::function<bool(const QString &, const QString &, const std::function<void()> &)> &aktion,
-                   const std::function<QString(const QString &)> &fehlerText);
-    // The two names a log line and a message show: the data-folder side by
-    // the bare file name, the drive side in full.
-    QStringList Namen(const QString &o1, const QString &o2, const QString &datei) const;
+    // Writes the log line of each file of a pass.
+    JeDatei Protokollierer(const QString &o1, const QString &o2, const QString &logZeile);
+    static void EingabenZulassen();
     bool laeuft = false;
     bool schliessenNachLauf = false;
     int schliessenErgebnis = Abbrechen;

@@ -1,20 +1,16 @@
 #include "tldlg.h"
 
 #include "klassendlg.h"
-#include "records/bloecke.h"
-#include "records/teilnehmerdatei.h"
 #include "records/teilnehmerordner.h"
-#include "ui/dialoggeometrie.h"
+#include "ui/dialoganordnung.h"
 #include "ui/meldungen.h"
 #include "ui/schalterhoehe.h"
 #include "util/ordner.h"
 #include "util/texte.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSet>
 #include <QTimer>
 
 TTlForm::TTlForm(QWidget *eltern, TKlassenForm *klassenForm) : MwDialog(eltern), klassenForm(klassenForm)
@@ -49,7 +45,6 @@ void TTlForm::CaptionZuweisen()
 void TTlForm::setKlasse(const QString &klasse)
 {
     FKlasse = klasse;
-    filterSchluessel = Gross(klasse);
     Label1->setText(QStringLiteral("Aktuelle Klasse: %1").arg(klasse.isEmpty() ? QStringLiteral("(Alle)") : klasse));
     const int breite = LabelBreite(Label1->font(), Label1->text());
     Label1->setGeometry((width() - breite) / 2, Label1->y(), breite, Zeilenhoehe(Label1->font()));
@@ -85,52 +80,16 @@ void TTlForm::Timer1Timer()
 
 bool TTlForm::DateienEinlesen(const QString &pfad)
 {
-    KlassenSl.clear();
-    klassenSchluessel.clear();
-    lesefehlerGemeldet = false;
-    const QString ordner = OrdnerTeil(pfad.isEmpty() ? DatFilename : pfad);
+    const TeilnehmerListe liste = TeilnehmerEinlesen(OrdnerTeil(pfad.isEmpty() ? DatFilename : pfad), FKlasse);
+    if (!liste.fehler.isEmpty())
+        Fehler(liste.fehler);
+    KlassenSl = liste.klassen;
     ListBox1->clear();
-    QStringList namen;
-    for (const QString &datei : TeilnehmerDateien(ordner)) {
-        const QString name = datei.chopped(4);
-        if (!name.isEmpty() && KlasseOk(ordner + datei))
-            namen << name;
-    }
-    OhneFallSortieren(namen);
-    ListBox1->addItems(namen);
+    ListBox1->addItems(liste.namen);
     Button1->setEnabled(ListBox1->count() > 0);
     if (ListBox1->count() > 0)
         ListBox1->setCurrentRow(FindItemIndex());
-    OhneFallSortieren(KlassenSl);
     return ListBox1->count() > 0;
-}
-
-bool TTlForm::KlasseOk(const QString &datei)
-{
-    QString kopf, fehler;
-    bool hatZeile = false;
-    if (!ErsteZeileLesen(datei, kopf, hatZeile, fehler)) {
-        // Reported once per scan; the file stays listed while no filter is set,
-        // so that its name is never taken for a new participant.
-        if (!lesefehlerGemeldet)
-            Fehler(fehler);
-        lesefehlerGemeldet = true;
-        return FKlasse.isEmpty();
-    }
-    if (!hatZeile)
-        return true;
-    const QString klasse = KlasseAusKopf(kopf);
-    KlasseMerken(klasse);
-    return FKlasse.isEmpty() || Gross(klasse) == filterSchluessel;
-}
-
-void TTlForm::KlasseMerken(const QString &klasse)
-{
-    const QString schluessel = Gross(klasse);
-    if (klassenSchluessel.contains(schluessel))
-        return;
-    klassenSchluessel.insert(schluessel);
-    KlassenSl << klasse;
 }
 
 int TTlForm::FindItemIndex() const

@@ -3,7 +3,6 @@
 
 #include "ui/mwdialog.h"
 
-#include <QSet>
 #include <QStringList>
 
 class QLabel;
@@ -23,7 +22,6 @@ public:
     // Lists the participant files of the folder of `pfad` (of DatFilename
     // when empty) that pass the class filter, sorted; true when any is listed.
     bool DateienEinlesen(const QString &pfad = QString());
-    bool KlasseOk(const QString &datei);
     int FindItemIndex() const;
     // The selected name, or an empty text when nothing is selected.
     QString Auswahl() const;
@@ -46,10 +44,6 @@ protected:
     void FormShow() override;
 
 private:
-    void KlasseMerken(const QString &klasse);
     TKlassenForm *klassenForm;
-    QSet<QString> klassenSchluessel; // the upper-case forms of KlassenSl
     QString FKlasse;
-    QString filterSchluessel; // FKlasse in upper case
-    bool lesefehlerGemeldet = false;
 };

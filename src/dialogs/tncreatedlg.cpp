@@ -1,19 +1,21 @@
 #include "tncreatedlg.h"
 
 #include "records/teilnehmername.h"
-#include "tldlg.h"
-#include "ui/dialoggeometrie.h"
+#include "records/teilnehmerordner.h"
+#include "ui/dialoganordnung.h"
 #include "ui/eingabelaenge.h"
 #include "ui/meldungen.h"
 #include "ui/schalterhoehe.h"
+#include "util/ordner.h"
 #include "util/texte.h"
+
+#include <algorithm>
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 
-TTnCreateForm::TTnCreateForm(QWidget *eltern, TTlForm *tlForm) : MwDialog(eltern), tlForm(tlForm)
+TTnCreateForm::TTnCreateForm(QWidget *eltern) : MwDialog(eltern)
 {
     setObjectName(QStringLiteral("TnCreateForm"));
     Label1 = new QLabel(this);
@@ -56,7 +58,7 @@ void TTnCreateForm::SchalterEinrichten()
     QList<int> breiten;
     for (QLabel *label : labels)
         breiten << LabelBreite(label->font(), label->text());
-    const ZeilenDialogGeometrie g = ZeilenDialogLayout(SchalterHoehe(Edit1->font(), ControlArt::Edit),
+    const ZeilenDialogGeometrie g = ZeilenDialogLayout(SchalterHoehe(Edit1->font(), SchalterArt::Edit),
                                                        KnopfHoehe(Button1), Zeilenhoehe(Label1->font()), breiten,
                                                        KnopfBreite({Button1, Button2}, 187));
     for (int n = 0; n < 3; ++n) {
@@ -100,14 +102,12 @@ void TTnCreateForm::Button1Click()
         Edit1->setFocus();
         return;
     }
-    tlForm->DateienEinlesen(DatFilename);
-    int gefunden = -1;
+    // Names only: no file needs to be read to know whether one is taken.
+    const QStringList namen = TeilnehmerNamen(OrdnerTeil(DatFilename));
     const QString gross = Gross(name);
-    for (int n = 0; n < tlForm->ListBox1->count() && gefunden < 0; ++n) {
-        if (Gross(tlForm->ListBox1->item(n)->text()) == gross)
-            gefunden = n;
-    }
-    if (gefunden < 0) {
+    const auto gefunden = std::find_if(namen.begin(), namen.end(),
+                                       [&gross](const QString &vorhanden) { return Gross(vorhanden) == gross; });
+    if (gefunden == namen.end()) {
         done(Ok);
         return;
     }
@@ -118,6 +118,6 @@ void TTnCreateForm::Button1Click()
         Edit1->setFocus();
         return; // the dialog stays open for another name
     }
-    Edit1->setText(tlForm->ListBox1->item(gefunden)->text());
+    Edit1->setText(*gefunden);
     done(Vorhandenen);
 }

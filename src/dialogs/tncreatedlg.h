@@ -5,13 +5,12 @@
 
 class QLabel;
 class QLineEdit;
-class TTlForm;
 
 class TTnCreateForm : public MwDialog
 {
     Q_OBJECT
 public:
-    TTnCreateForm(QWidget *eltern, TTlForm *tlForm);
+    explicit TTnCreateForm(QWidget *eltern);
 
     void CaptionZuweisen();
     void SchalterEinrichten() override;
@@ -30,5 +29,4 @@ protected:
 
 private:
     void Edit1KeyPress();
-    TTlForm *tlForm;
 };

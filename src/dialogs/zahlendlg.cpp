@@ -1,6 +1,6 @@
 #include "zahlendlg.h"
 
-#include "ui/dialoggeometrie.h"
+#include "ui/dialoganordnung.h"
 #include "ui/meldungen.h"
 #include "ui/schalterhoehe.h"
 #include "util/texte.h"
@@ -48,7 +48,7 @@ void TZahlenForm::CaptionZuweisen()
 void TZahlenForm::SchalterEinrichten()
 {
     const int knopfHoehe = KnopfHoehe(Button1);
-    const ZahlenGeometrie g = ZahlenLayout(SchalterHoehe(Edit1->font(), ControlArt::Edit), knopfHoehe,
+    const ZahlenGeometrie g = ZahlenLayout(SchalterHoehe(Edit1->font(), SchalterArt::Edit), knopfHoehe,
                                            Zeilenhoehe(Label1->font()), LabelBreite(Label1->font(), Label1->text()),
                                            KnopfBreite({Button1, Button2}, 187));
     Label1->setGeometry(g.label);

@@ -1,5 +1,13 @@
 #include "haupt.h"
 
+#include "dialogs/druckendlg.h"
+#include "dialogs/editdlg.h"
+#include "dialogs/klassendlg.h"
+#include "dialogs/sicherndlg.h"
+#include "dialogs/tldlg.h"
+#include "dialogs/tncreatedlg.h"
+#include "dialogs/zahlendlg.h"
+#include "reports/berichte.h"
 #include "ui/hintergrunddlg.h"
 #include "ui/programmschrift.h"
 #include "ui/statusleiste.h"
@@ -25,7 +33,7 @@ TForm1::TForm1(QWidget *eltern) : QMainWindow(eltern)
     Hintergrund->setHintergrundNr(1);
     Hintergrundfarbe() = Hintergrund->HintergrundFarbe();
 
-    ControlsErstellen();
+    SchalterErstellen();
     MenuErstellen();
     PopupMenusErstellen();
 
@@ -42,26 +50,38 @@ TForm1::TForm1(QWidget *eltern) : QMainWindow(eltern)
                            MenuAktTeilnehmer->shortcut().toString(QKeySequence::NativeText)));
 }
 
-void TForm1::ControlsErstellen()
+void TForm1::DialogeErstellen()
+{
+    // The participant list needs the class chooser it opens.
+    KlassenForm = new TKlassenForm(this);
+    TlForm = new TTlForm(this, KlassenForm);
+    TnCreateForm = new TTnCreateForm(this);
+    EditForm = new TEditForm(this);
+    DruckenForm = new TDruckenForm(this);
+    SichernForm = new TSichernForm(this);
+    ZahlenForm = new TZahlenForm(this);
+}
+
+void TForm1::SchalterErstellen()
 {
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("Client"));
     setCentralWidget(client);
     client->installEventFilter(this);
 
-    auto zeile = [client](QLabel *&label, QLineEdit *&edit, const char *name, int tag) {
+    auto zeile = [client](QLabel *&label, QLineEdit *&edit, const char *name, Feldtag feldtag) {
         label = new QLabel(client);
         edit = new QLineEdit(client);
         edit->setObjectName(QLatin1String(name));
-        edit->setProperty("Tag", tag);
+        edit->setProperty("Tag", feldtag);
         label->setBuddy(edit);
     };
     // Created in tab order: name, class, comment, date, remark.
-    zeile(Label1, Edit1, "Edit1", 1);
-    zeile(Label2, Edit2, "Edit2", 2);
-    zeile(Label4, Edit4, "Edit4", 4);
-    zeile(Label3, Edit3, "Edit3", 3);
-    zeile(Label5, Edit5, "Edit5", 5);
+    zeile(Label1, Edit1, "Edit1", NameFeld);
+    zeile(Label2, Edit2, "Edit2", KlassenFeld);
+    zeile(Label4, Edit4, "Edit4", KommentarFeld);
+    zeile(Label3, Edit3, "Edit3", DatumsFeld);
+    zeile(Label5, Edit5, "Edit5", AnmerkungsFeld);
     for (QLineEdit *feld : {Edit1, Edit2, Edit4})
         feld->setReadOnly(true);
 
@@ -78,7 +98,6 @@ void TForm1::ControlsErstellen()
     LabelRe = new QLabel(client);
     RichEdit1 = new QTextEdit(client);
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
-    RichEdit1->setProperty("Tag", 4);
     RichEdit1->setAcceptRichText(false);
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     RichEdit1->setTabChangesFocus(true);
@@ -104,12 +123,12 @@ void TForm1::ControlsErstellen()
     ZeilenEingabenEinrichten();
 }
 
-QAction *TForm1::MenuEintrag(QMenu *menu, const char *name, const QString &text, int tag,
+QAction *TForm1::MenuEintrag(QMenu *menu, const char *name, const QString &text, int menutag,
                              const QKeySequence &kuerzel)
 {
     QAction *eintrag = menu->addAction(text);
     eintrag->setObjectName(QLatin1String(name));
-    eintrag->setData(tag);
+    eintrag->setData(menutag);
     eintrag->setShortcut(kuerzel);
     return eintrag;
 }
@@ -120,16 +139,16 @@ void TForm1::MenuErstellen()
     MenuDatei = leiste->addMenu(QStringLiteral("&Datei"));
     MenuDateiDrucken = MenuDatei->addMenu(QStringLiteral("Drucken"));
     MenuDateiDruckenTag = MenuEintrag(MenuDateiDrucken, "MenuDateiDruckenTag",
-                                      QStringLiteral("&Aktuellen Tag als Text drucken..."), 1);
+                                      QStringLiteral("&Aktuellen Tag als Text drucken..."), TagBericht);
     MenuDateiDruckenTeilnehmer = MenuEintrag(
         MenuDateiDrucken, "MenuDateiDruckenTeilnehmer",
-        QStringLiteral("Gesamte Tage des aktuellen Teilnehmers als Text drucken..."), 2);
+        QStringLiteral("Gesamte Tage des aktuellen Teilnehmers als Text drucken..."), TageBericht);
     MenuDateiDruckenAufgaben = MenuEintrag(
         MenuDateiDrucken, "MenuDateiDruckenAufgaben",
-        QStringLiteral("Hausaufgabenauswertung des aktuellen Teilnehmers drucken..."), 3);
+        QStringLiteral("Hausaufgabenauswertung des aktuellen Teilnehmers drucken..."), HausaufgabenBericht);
     MenuDateiDruckenKommentare =
         MenuEintrag(MenuDateiDrucken, "MenuDateiDruckenKommentare",
-                    QStringLiteral("Kommentarauswertung aller Teilnehmer drucken..."), 4);
+                    QStringLiteral("Kommentarauswertung aller Teilnehmer drucken..."), KommentarBericht);
     MenuDateiClose = MenuEintrag(MenuDatei, "MenuDateiClose", QStringLiteral("S&chließen"), 0,
                                  QKeySequence(Qt::CTRL | Qt::Key_F4));
     MenuDateiBeenden = MenuEintrag(MenuDatei, "MenuDateiBeenden", QStringLiteral("&Beenden"), 0,
@@ -137,15 +156,15 @@ void TForm1::MenuErstellen()
 
     MenuBearb = leiste->addMenu(QStringLiteral("&Bearbeiten"));
     MenuBearbUmbenennen = MenuEintrag(MenuBearb, "MenuBearbUmbenennen",
-                                      QStringLiteral("Teilnehmer &umbenennen..."), 1);
-    MenuBearbAendern = MenuEintrag(MenuBearb, "MenuBearbAendern", QStringLiteral("Klasse ändern..."), 2);
+                                      QStringLiteral("Teilnehmer &umbenennen..."), TEditForm::Umbenennen);
+    MenuBearbAendern = MenuEintrag(MenuBearb, "MenuBearbAendern", QStringLiteral("Klasse ändern..."), TEditForm::KlasseAendern);
     MenuBearbKommentar = MenuEintrag(MenuBearb, "MenuBearbKommentar",
-                                     QStringLiteral("Kommentar ändern..."), 4);
+                                     QStringLiteral("Kommentar ändern..."), TEditForm::KommentarAendern);
     MenuBearb->addSeparator();
-    MenuBearbHeute = MenuEintrag(MenuBearb, "MenuBearbHeute", QStringLiteral("Heutiges Datum einfügen"), 1);
+    MenuBearbHeute = MenuEintrag(MenuBearb, "MenuBearbHeute", QStringLiteral("Heutiges Datum einfügen"), Menutag::Heute);
     MenuBearbGestern = MenuEintrag(MenuBearb, "MenuBearbGestern",
-                                   QStringLiteral("Gestriges Datum einfügen"), 2);
-    MenuBearbMorgen = MenuEintrag(MenuBearb, "MenuBearbMorgen", QStringLiteral("Morgiges Datum einfügen"), 3);
+                                   QStringLiteral("Gestriges Datum einfügen"), Menutag::Gestern);
+    MenuBearbMorgen = MenuEintrag(MenuBearb, "MenuBearbMorgen", QStringLiteral("Morgiges Datum einfügen"), Menutag::Morgen);
     MenuBearb->addSeparator();
     MenuAktTagLoeschen = MenuEintrag(MenuBearb, "MenuAktTagLoeschen",
                                      QStringLiteral("Aktuellen Tag &löschen"), 0, QKeySequence(Qt::Key_F9));
@@ -154,7 +173,7 @@ void TForm1::MenuErstellen()
     MenuBearb->addSeparator();
     MenuBearbGehe = MenuEintrag(MenuBearb, "MenuBearbGehe", QStringLiteral("&Gehe zu Tag..."), 0,
                                 QKeySequence(Qt::CTRL | Qt::Key_G));
-    MenuBearbSuche = MenuEintrag(MenuBearb, "MenuBearbSuche", QStringLiteral("&Suche Tag..."), 3,
+    MenuBearbSuche = MenuEintrag(MenuBearb, "MenuBearbSuche", QStringLiteral("&Suche Tag..."), TEditForm::Suchen,
                                  QKeySequence(Qt::CTRL | Qt::Key_F));
 
     MenuAkt = leiste->addMenu(QStringLiteral("A&ktionen"));
@@ -172,25 +191,25 @@ void TForm1::MenuErstellen()
                                          QKeySequence(Qt::CTRL | Qt::Key_E));
     MenuAkt->addSeparator();
     MenuAktTagAnzeigen = MenuEintrag(MenuAkt, "MenuAktTagAnzeigen",
-                                     QStringLiteral("Aktuellen Tag als Text anzeigen..."), 1);
+                                     QStringLiteral("Aktuellen Tag als Text anzeigen..."), TagBericht);
     MenuAktTeilnehmerAnzeigen = MenuEintrag(
         MenuAkt, "MenuAktTeilnehmerAnzeigen",
-        QStringLiteral("Gesamte Tage des aktuellen Teilnehmers als Text anzeigen..."), 2);
+        QStringLiteral("Gesamte Tage des aktuellen Teilnehmers als Text anzeigen..."), TageBericht);
     MenuAktAufgaben = MenuEintrag(MenuAkt, "MenuAktAufgaben",
                                   QStringLiteral("Hausaufgabenauswertung des aktuellen Teilnehmers anzeigen..."),
-                                  3, QKeySequence(Qt::Key_F4));
+                                  HausaufgabenBericht, QKeySequence(Qt::Key_F4));
     MenuAktKommentare = MenuEintrag(MenuAkt, "MenuAktKommentare",
-                                    QStringLiteral("Kommentarauswertung aller Teilnehmer anzeigen..."), 4);
+                                    QStringLiteral("Kommentarauswertung aller Teilnehmer anzeigen..."), KommentarBericht);
     // The comment evaluation of all participants stays hidden.
     MenuDateiDruckenKommentare->setVisible(false);
     MenuAktKommentare->setVisible(false);
 
     MenuSicherung = leiste->addMenu(QStringLiteral("Daten&sicherung"));
     MenuSicherungSichern = MenuEintrag(MenuSicherung, "MenuSicherungSichern",
-                                       QStringLiteral("Datendateien &sichern nach..."), 1,
+                                       QStringLiteral("Datendateien &sichern nach..."), Menutag::Sichern,
                                        QKeySequence(Qt::Key_F8));
     MenuSicherungWiederholen = MenuEintrag(MenuSicherung, "MenuSicherungWiederholen",
-                                           QStringLiteral("Datendateien &wiederherstellen von..."), 2,
+                                           QStringLiteral("Datendateien &wiederherstellen von..."), Menutag::Wiederherstellen,
                                            QKeySequence(Qt::Key_F5));
 
     MenuAns = leiste->addMenu(QStringLiteral("&Ansicht"));
@@ -199,9 +218,9 @@ void TForm1::MenuErstellen()
 
     MenuEinst = leiste->addMenu(QStringLiteral("Einstellungen"));
     MenuEinstEigeneDateien = MenuEintrag(MenuEinst, "MenuEinstEigeneDateien",
-                                         QStringLiteral("Datenspeicherung: &Eigene Dateien/Eigene Dokumente"), 1);
+                                         QStringLiteral("Datenspeicherung: &Eigene Dateien/Eigene Dokumente"), Menutag::EigeneDateien);
     MenuEinstProgrammordner = MenuEintrag(MenuEinst, "MenuEinstProgrammordner",
-                                          QStringLiteral("Datenspeicherung: &Programmordner"), 2);
+                                          QStringLiteral("Datenspeicherung: &Programmordner"), Menutag::Programmordner);
     auto *ordnerGruppe = new QActionGroup(this);
     for (QAction *eintrag : {MenuEinstEigeneDateien, MenuEinstProgrammordner}) {
         eintrag->setCheckable(true);
@@ -269,16 +288,16 @@ void TForm1::PopupMenusErstellen()
     connect(RichEdit1, &QWidget::customContextMenuRequested, this, &TForm1::PuReMenuPopup);
 
     PuEdit3Menu = new QMenu(this);
-    PuEdit3Heute = MenuEintrag(PuEdit3Menu, "PuEdit3Heute", QStringLiteral("Heutiges Datum einfügen"), 1);
-    PuEdit3Gestern = MenuEintrag(PuEdit3Menu, "PuEdit3Gestern", QStringLiteral("Gestriges Datum einfügen"), 2);
-    PuEdit3Morgen = MenuEintrag(PuEdit3Menu, "PuEdit3Morgen", QStringLiteral("Morgiges Datum einfügen"), 3);
+    PuEdit3Heute = MenuEintrag(PuEdit3Menu, "PuEdit3Heute", QStringLiteral("Heutiges Datum einfügen"), Menutag::Heute);
+    PuEdit3Gestern = MenuEintrag(PuEdit3Menu, "PuEdit3Gestern", QStringLiteral("Gestriges Datum einfügen"), Menutag::Gestern);
+    PuEdit3Morgen = MenuEintrag(PuEdit3Menu, "PuEdit3Morgen", QStringLiteral("Morgiges Datum einfügen"), Menutag::Morgen);
     for (QAction *datum : {PuEdit3Heute, PuEdit3Gestern, PuEdit3Morgen})
         connect(datum, &QAction::triggered, this, &TForm1::MenuBearbHeuteClick);
     Edit3->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Edit3, &QWidget::customContextMenuRequested, this, &TForm1::PuEdit3MenuPopup);
 
     PuEdit12Menu = new QMenu(this);
-    PuEdit12Aendern = MenuEintrag(PuEdit12Menu, "PuEdit12Aendern", QStringLiteral("Ändern..."), 1);
+    PuEdit12Aendern = MenuEintrag(PuEdit12Menu, "PuEdit12Aendern", QStringLiteral("Ändern..."), TEditForm::Umbenennen);
     connect(PuEdit12Aendern, &QAction::triggered, this, &TForm1::MenuBearbUmbenennenClick);
     for (QLineEdit *feld : {Edit1, Edit2}) {
         feld->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -286,7 +305,7 @@ void TForm1::PopupMenusErstellen()
     }
 
     PuEdit4Menu = new QMenu(this);
-    PuEdit4Kommentar = MenuEintrag(PuEdit4Menu, "PuEdit4Kommentar", QStringLiteral("Kommentar ändern..."), 4);
+    PuEdit4Kommentar = MenuEintrag(PuEdit4Menu, "PuEdit4Kommentar", QStringLiteral("Kommentar ändern..."), TEditForm::KommentarAendern);
     connect(PuEdit4Kommentar, &QAction::triggered, this, &TForm1::MenuBearbKommentarClick);
     Edit4->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Edit4, &QWidget::customContextMenuRequested, this, &TForm1::PuEdit4MenuPopup);

@@ -2,7 +2,7 @@
 // Unit Haupt: the main window. Its members are defined in several files,
 // one concern each (haupt_*.cpp).
 
-#include "records/teilnehmerdatei.h"
+#include "util/kodierung.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -28,6 +28,16 @@ class TZahlenForm;
 class TKlassenForm;
 
 inline const QString InstanzText = QStringLiteral("Merkwerk V1.03");
+
+// What the tags of the main window's menu items and fields stand for (the
+// report items carry a BerichtArt, the rename and change items a
+// TEditForm::Modus).
+namespace Menutag {
+enum Ordner { EigeneDateien = 1, Programmordner = 2 };
+enum Datum { Heute = 1, Gestern = 2, Morgen = 3 };
+enum Sicherung { Sichern = 1, Wiederherstellen = 2 };
+} // namespace Menutag
+enum Feldtag { NameFeld = 1, KlassenFeld = 2, DatumsFeld = 3, KommentarFeld = 4, AnmerkungsFeld = 5 };
 
 class TForm1 : public QMainWindow
 {
@@ -88,16 +98,16 @@ public:
     void setHintergrundNr(int nummer);
 
     // --- days ---
-    void DatumEinfuegen(int tag);
+    void DatumEinfuegen(int wahl);
     void TagLoeschen(int nummer);
 
     // --- participants ---
     void TeilnehmerErstellen();
-    void UmbenennenAendern(int editTag);
+    void UmbenennenAendern(int modus);
     bool TeilnehmerLoeschen(const QString &name);
 
     // --- reports ---
-    QString DruckenTextBerechnen(int tagNr) const;
+    QString DruckenTextBerechnen(int art) const;
     QString KommentareTextBerechnen();
 
     // --- layout ---
@@ -195,13 +205,10 @@ protected:
     bool eventFilter(QObject *objekt, QEvent *ereignis) override;
 
 private:
-    void ControlsErstellen();
-    // The report, backup dialogs: created after the participant dialogs.
-    void WeitereDialogeErstellen();
-    void SicherungsdialogErstellen();
+    void SchalterErstellen();
     void MenuErstellen();
     void PopupMenusErstellen();
-    QAction *MenuEintrag(QMenu *menu, const char *name, const QString &text, int tag = 0,
+    QAction *MenuEintrag(QMenu *menu, const char *name, const QString &text, int menutag = 0,
                          const QKeySequence &kuerzel = {});
     void ZeilenEingabenEinrichten();
     void Edit1KeyPress(QLineEdit *feld);
@@ -214,7 +221,7 @@ private:
 
     QString FDatFilename;
     int FAktNummer = 0;
-    int ordnerWahl = 0; // the checked folder item: 0 none, 1 documents, 2 program folder
+    int ordnerWahl = 0; // the checked folder item (a Menutag::Ordner), 0 before the settings are read
     bool ersteAnzeige = true;
 
     QString SaveTeilnehmer, SaveKlasse, SaveKommentar, SaveDatum, SaveAnmerkung, SaveRe;

@@ -3,7 +3,8 @@
 
 #include "haupt.h"
 
-#include "ui/dialoglayout.h"
+#include "dialogs/editdlg.h"
+#include "ui/fokus.h"
 #include "ui/eingabelaenge.h"
 #include "ui/statusleiste.h"
 #include "util/ordner.h"
@@ -96,8 +97,8 @@ void TForm1::Button2Click()
 
 void TForm1::Edit1KeyPress(QLineEdit *feld)
 {
-    const int tag = feld->property("Tag").toInt();
-    if (tag == 1) {
+    const int feldtag = feld->property("Tag").toInt();
+    if (feldtag == NameFeld) {
         Button3->click();
         return;
     }
@@ -105,9 +106,9 @@ void TForm1::Edit1KeyPress(QLineEdit *feld)
         StandardTonSpielen(false);
         return;
     }
-    if (tag == 2)
-        UmbenennenAendern(2);
-    else if (tag == 4)
+    if (feldtag == KlassenFeld)
+        UmbenennenAendern(TEditForm::KlasseAendern);
+    else if (feldtag == KommentarFeld)
         MenuBearbKommentarClick();
 }
 

@@ -14,18 +14,12 @@
 #include <QRadioButton>
 #include <QTextEdit>
 
-void TForm1::WeitereDialogeErstellen()
-{
-    DruckenForm = new TDruckenForm(this);
-    SicherungsdialogErstellen();
-}
-
-QString TForm1::DruckenTextBerechnen(int tagNr) const
+QString TForm1::DruckenTextBerechnen(int art) const
 {
     QStringList hausaufgaben;
     for (QRadioButton *item : RadioItems)
         hausaufgaben << item->text();
-    return DruckenText(DatSl, {Teilnehmer(), Klasse(), Kommentar()}, tagNr, FAktNummer, hausaufgaben);
+    return DruckenText(DatSl, {Teilnehmer(), Klasse(), Kommentar()}, art, FAktNummer, hausaufgaben);
 }
 
 QString TForm1::KommentareTextBerechnen()
@@ -41,14 +35,14 @@ QString TForm1::KommentareTextBerechnen()
 void TForm1::MenuDateiDruckenTagClick()
 {
     auto *eintrag = qobject_cast<QAction *>(sender());
-    const int art = eintrag ? eintrag->data().toInt() : 1;
+    const int art = eintrag ? eintrag->data().toInt() : TagBericht;
     static const char *const titel[] = {"Aktueller Tag als Text", "Gesamte Tage des aktuellen Teilnehmers als Text",
                                         "Hausaufgabenauswertung des aktuellen Teilnehmers",
                                         "Kommentarauswertung aller Teilnehmer"};
     Speichern(false);
     DruckenForm->SchriftartZuweisen();
-    DruckenForm->setWindowTitle(QString::fromUtf8(titel[qBound(1, art, 4) - 1]));
-    if (art == 4) {
+    DruckenForm->setWindowTitle(QString::fromUtf8(titel[qBound<int>(TagBericht, art, KommentarBericht) - 1]));
+    if (art == KommentarBericht) {
         DruckenForm->TextSetzen(KommentareTextBerechnen());
         if (DruckenForm->Text().isEmpty()) {
             Information(QStringLiteral("Es sind keine Teilnehmerdateien vorhanden!"));

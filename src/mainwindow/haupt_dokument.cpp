@@ -4,6 +4,7 @@
 #include "haupt.h"
 
 #include "records/bloecke.h"
+#include "records/teilnehmerdatei.h"
 #include "ui/meldungen.h"
 #include "util/ordner.h"
 #include "util/texte.h"

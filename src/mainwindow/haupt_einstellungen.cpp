@@ -34,7 +34,7 @@ bool ZahlLesen(const QSettings &s, const QString &name, qint64 &wert)
 
 QString TForm1::DatenOrdnerPfad() const
 {
-    const QString basis = ordnerWahl == 1 ? EigeneDokumente() : Programmordner();
+    const QString basis = ordnerWahl == Menutag::EigeneDateien ? EigeneDokumente() : Programmordner();
     return basis + QLatin1String("Merkwerk/");
 }
 
@@ -47,15 +47,15 @@ void TForm1::MenuEinstOrdnerClick()
 {
     auto *eintrag = qobject_cast<QAction *>(sender());
     // The menu has checked the item already; the choice is made below.
-    MenuEinstEigeneDateien->setChecked(ordnerWahl == 1);
-    MenuEinstProgrammordner->setChecked(ordnerWahl == 2);
+    MenuEinstEigeneDateien->setChecked(ordnerWahl == Menutag::EigeneDateien);
+    MenuEinstProgrammordner->setChecked(ordnerWahl == Menutag::Programmordner);
     if (eintrag)
         AktOrdner(eintrag->data().toInt(), true);
 }
 
 void TForm1::AktOrdner(int nr, bool meldungS)
 {
-    const int wahl = nr == 1 ? 1 : 2;
+    const int wahl = nr == Menutag::EigeneDateien ? Menutag::EigeneDateien : Menutag::Programmordner;
     if (ordnerWahl == wahl)
         return;
     if (meldungS) {
@@ -67,8 +67,8 @@ void TForm1::AktOrdner(int nr, bool meldungS)
         DatenOrdnerEntfernenWennLeer();
     }
     ordnerWahl = wahl;
-    MenuEinstEigeneDateien->setChecked(wahl == 1);
-    MenuEinstProgrammordner->setChecked(wahl == 2);
+    MenuEinstEigeneDateien->setChecked(wahl == Menutag::EigeneDateien);
+    MenuEinstProgrammordner->setChecked(wahl == Menutag::Programmordner);
     if (meldungS) {
         MenuDateiCloseClick();
         Timer1Timer();
@@ -87,7 +87,7 @@ void TForm1::RegistryLadenSpeichern(bool ladenS)
     QSettings s = Einstellungen();
     ProgrammSchriftWerte &schrift = ProgrammSchrift();
     if (!ladenS) {
-        s.setValue(QStringLiteral("AktOrdner"), ordnerWahl == 2 ? 2 : 1);
+        s.setValue(QStringLiteral("AktOrdner"), ordnerWahl == Menutag::Programmordner ? Menutag::Programmordner : Menutag::EigeneDateien);
         s.setValue(QStringLiteral("Teilnehmer"), Teilnehmer());
         s.setValue(QStringLiteral("HintColor"), HintergrundNr());
         s.setValue(QStringLiteral("FontName"), schrift.schrift.family());
@@ -99,7 +99,7 @@ void TForm1::RegistryLadenSpeichern(bool ladenS)
         return;
     }
     qint64 zahl = 0;
-    AktOrdner(ZahlLesen(s, QStringLiteral("AktOrdner"), zahl) ? int(zahl) : 2, false);
+    AktOrdner(ZahlLesen(s, QStringLiteral("AktOrdner"), zahl) ? int(zahl) : Menutag::Programmordner, false);
     setDatFilename(s.value(QStringLiteral("Teilnehmer")).toString());
 
     const QString name = s.value(QStringLiteral("FontName")).toString();

@@ -2,7 +2,8 @@
 
 #include "haupt.h"
 
-#include "records/teilnehmerdatei.h"
+#include "util/kodierung.h"
+#include "util/sicherschreiben.h"
 #include "ui/meldungen.h"
 #include "ui/programmschrift.h"
 #include "util/ordner.h"

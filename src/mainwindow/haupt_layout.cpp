@@ -45,9 +45,9 @@ void TForm1::SchalterEinrichten()
     QLabel *labels[5] = {Label1, Label2, Label4, Label3, Label5};
     QLineEdit *edits[5] = {Edit1, Edit2, Edit4, Edit3, Edit5};
     HauptMasse m;
-    m.editHoehe = SchalterHoehe(Edit1->font(), ControlArt::Edit);
-    m.knopfHoehe = SchalterHoehe(Button1->font(), ControlArt::Knopf);
-    m.statusHoehe = SchalterHoehe(StatusBar1->font(), ControlArt::Statusleiste);
+    m.editHoehe = SchalterHoehe(Edit1->font(), SchalterArt::Edit);
+    m.knopfHoehe = SchalterHoehe(Button1->font(), SchalterArt::Knopf);
+    m.statusHoehe = SchalterHoehe(StatusBar1->font(), SchalterArt::Statusleiste);
     m.labelHoehe = Zeilenhoehe(Label1->font());
     for (int n = 0; n < 5; ++n)
         m.labelBreiten[n] = LabelBreite(labels[n]->font(), labels[n]->text());

@@ -8,15 +8,10 @@
 #include <QAction>
 #include <QPushButton>
 
-void TForm1::SicherungsdialogErstellen()
-{
-    SichernForm = new TSichernForm(this);
-}
-
 void TForm1::MenuSicherungSichernClick()
 {
     auto *eintrag = qobject_cast<QAction *>(sender());
-    const bool sichern = !eintrag || eintrag->data().toInt() == 1;
+    const bool sichern = !eintrag || eintrag->data().toInt() == Menutag::Sichern;
     Speichern(false);
     // No participant file is open while files are restored.
     const QString name = Teilnehmer();

@@ -35,7 +35,7 @@ void TForm1::MenuBearbSucheClick()
     Speichern(false);
     EditForm->SchriftartZuweisen();
     EditForm->NullS = false;
-    EditForm->Nr = 3;
+    EditForm->Nr = TEditForm::Suchen;
     EditForm->Edit1->setText(Suchdatum);
     if (EditForm->exec() != MwDialog::Ok)
         return;

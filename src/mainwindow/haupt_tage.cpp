@@ -39,12 +39,12 @@ void TForm1::MenuBearbHeuteClick()
         DatumEinfuegen(eintrag->data().toInt());
 }
 
-void TForm1::DatumEinfuegen(int tag)
+void TForm1::DatumEinfuegen(int wahl)
 {
     QDate datum = Heute();
-    if (tag == 2)
+    if (wahl == Menutag::Gestern)
         datum = datum.addDays(-1);
-    else if (tag == 3)
+    else if (wahl == Menutag::Morgen)
         datum = datum.addDays(1);
     const QString text = TagStr(datum);
     if (!Frage(QStringLiteral("Soll der Text \"%1\" in das Datum-Eingabefeld eingefügt werden?").arg(text)))

@@ -3,10 +3,8 @@
 #include "haupt.h"
 
 #include "dialogs/editdlg.h"
-#include "dialogs/klassendlg.h"
 #include "dialogs/tldlg.h"
 #include "dialogs/tncreatedlg.h"
-#include "dialogs/zahlendlg.h"
 #include "records/bloecke.h"
 #include "records/teilnehmername.h"
 #include "records/teilnehmerordner.h"
@@ -14,6 +12,7 @@
 #include "util/datumsnamen.h"
 #include "util/heute.h"
 #include "util/ordner.h"
+#include "util/sicherschreiben.h"
 #include "util/texte.h"
 
 #include <QFile>
@@ -21,21 +20,12 @@
 #include <QMenu>
 #include <QPushButton>
 
-void TForm1::DialogeErstellen()
-{
-    KlassenForm = new TKlassenForm(this);
-    TlForm = new TTlForm(this, KlassenForm);
-    TnCreateForm = new TTnCreateForm(this, TlForm);
-    EditForm = new TEditForm(this);
-    ZahlenForm = new TZahlenForm(this);
-    WeitereDialogeErstellen();
-}
-
 void TForm1::Button3Click()
 {
     Speichern(false);
     TlForm->setKlasse(QString());
-    if (!TlForm->DateienEinlesen(FDatFilename)) {
+    // Whether there is any participant at all; the list reads the files itself.
+    if (TeilnehmerNamen(OrdnerTeil(FDatFilename)).isEmpty()) {
         if (Frage(QStringLiteral("Es sind keine Teilnehmer-Dateien vorhanden!\r\nMöchten Sie jetzt einen "
                                  "Teilnehmer anlegen?")))
             TeilnehmerErstellen();
@@ -102,26 +92,25 @@ void TForm1::MenuBearbUmbenennenClick()
 void TForm1::PuEdit12MenuPopup(const QPoint &stelle)
 {
     UpdateMenus();
-    // The field the menu was opened over decides; it always has tag 1 or 2.
+    // The field the menu was opened over decides: the name or the class.
     auto *feld = qobject_cast<QLineEdit *>(sender());
-    const int tag = feld == Edit2 ? 2 : 1;
-    PuEdit12Aendern->setData(tag);
-    PuEdit12Aendern->setText(tag == 1 ? QStringLiteral("Teilnehmer &umbenennen...")
-                                      : QStringLiteral("Klasse ändern..."));
+    const bool klasse = feld == Edit2;
+    PuEdit12Aendern->setData(klasse ? TEditForm::KlasseAendern : TEditForm::Umbenennen);
+    PuEdit12Aendern->setText(klasse ? QStringLiteral("Klasse ändern...") : QStringLiteral("Teilnehmer &umbenennen..."));
     PuEdit12Menu->popup((feld ? feld : Edit1)->mapToGlobal(stelle));
 }
 
-void TForm1::UmbenennenAendern(int editTag)
+void TForm1::UmbenennenAendern(int modus)
 {
     EditForm->SchriftartZuweisen();
     EditForm->NullS = false;
-    EditForm->Nr = editTag;
-    EditForm->Edit1->setText(editTag == 1 ? Teilnehmer() : Klasse());
+    EditForm->Nr = modus;
+    EditForm->Edit1->setText(modus == TEditForm::Umbenennen ? Teilnehmer() : Klasse());
     forever {
         if (EditForm->exec() != MwDialog::Ok)
             return;
         const QString eingabe = Trimmen(EditForm->Edit1->text());
-        if (editTag != 1) {
+        if (modus != TEditForm::Umbenennen) {
             setKlasse(eingabe);
             Edit2->setFocus();
             Information(QStringLiteral("Die Klasse wurde in \"%1\" geändert!").arg(Klasse()));
@@ -152,7 +141,7 @@ void TForm1::MenuBearbKommentarClick()
 {
     EditForm->SchriftartZuweisen();
     EditForm->NullS = true;
-    EditForm->Nr = 4;
+    EditForm->Nr = TEditForm::KommentarAendern;
     EditForm->Edit1->setText(Kommentar());
     if (EditForm->exec() != MwDialog::Ok)
         return;

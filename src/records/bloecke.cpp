@@ -80,32 +80,21 @@ Tag TagLesen(const QStringList &zeilen, int nummer)
     Tag tag;
     if (nummer <= 0)
         return tag;
-    int d = 1;
-    int i = 1;
-    bool gefunden = false;
-    for (qsizetype n = 1; n < zeilen.size(); ++n) {
-        const QString &zeile = zeilen.at(n);
-        if (IstTrenner(zeile)) {
-            if (gefunden)
-                break;
-            i = 1;
-            ++d;
+    for (BlockLeser z(zeilen); z.Weiter();) {
+        if (z.Tag() < nummer)
             continue;
-        }
-        if (d != nummer)
-            continue;
-        gefunden = true;
-        if (i == 1) {
-            const Felder felder = FelderTeilen(zeile);
+        if (z.Tag() > nummer || z.Schliesst())
+            break;
+        if (z.ZeileImTag() == 1) {
+            const Felder felder = FelderTeilen(z.Zeile());
             tag.datum = felder.erstes;
             tag.anmerkung = felder.zweites;
-        } else if (i == 2) {
-            const int status = HausaufgabeLesen(zeile);
+        } else if (z.ZeileImTag() == 2) {
+            const int status = HausaufgabeLesen(z.Zeile());
             tag.hausaufgabe = status < 0 ? 0 : qMin(status, 2);
         } else {
-            tag.infos << zeile;
+            tag.infos << z.Zeile();
         }
-        ++i;
     }
     return tag;
 }
@@ -126,21 +115,11 @@ QStringList TagErsetzen(const QStringList &zeilen, const QString &kopfzeile, int
     QStringList neu;
     neu.reserve(zeilen.size() + block.size());
     neu << kopfzeile;
-    int d = 1;
-    int i = 1;
-    for (qsizetype n = 1; n < zeilen.size(); ++n) {
-        const QString &zeile = zeilen.at(n);
-        if (d == nummer) {
-            if (i == 1)
-                neu << block;
-            ++i;
-        } else {
-            neu << zeile;
-        }
-        if (IstTrenner(zeile)) {
-            i = 1;
-            ++d;
-        }
+    for (BlockLeser z(zeilen); z.Weiter();) {
+        if (z.Tag() != nummer)
+            neu << z.Zeile();
+        else if (z.ZeileImTag() == 1)
+            neu << block;
     }
     return neu;
 }
@@ -151,31 +130,18 @@ QStringList TagEntfernen(const QStringList &zeilen, int nummer)
     neu.reserve(zeilen.size());
     if (!zeilen.isEmpty())
         neu << zeilen.first();
-    int d = 1;
-    for (qsizetype n = 1; n < zeilen.size(); ++n) {
-        const QString &zeile = zeilen.at(n);
-        if (d != nummer)
-            neu << zeile;
-        if (IstTrenner(zeile))
-            ++d;
+    for (BlockLeser z(zeilen); z.Weiter();) {
+        if (z.Tag() != nummer)
+            neu << z.Zeile();
     }
     return neu;
 }
 
 int DatumSuchen(const QStringList &zeilen, int abNummer, const QString &suchtext)
 {
-    int d = 1;
-    int i = 1;
-    for (qsizetype n = 1; n < zeilen.size(); ++n) {
-        const QString &zeile = zeilen.at(n);
-        if (d > abNummer && i == 1 && Gross(FelderTeilen(zeile).erstes).contains(suchtext))
-            return d;
-        if (IstTrenner(zeile)) {
-            ++d;
-            i = 1;
-        } else {
-            ++i;
-        }
+    for (BlockLeser z(zeilen); z.Weiter();) {
+        if (z.Tag() > abNummer && z.ZeileImTag() == 1 && Gross(FelderTeilen(z.Zeile()).erstes).contains(suchtext))
+            return z.Tag();
     }
     return 0;
 }

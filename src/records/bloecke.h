@@ -20,6 +20,41 @@ struct Felder {
 Felder FelderTeilen(const QString &zeile);
 QString FelderVerbinden(const QString &erstes, const QString &zweites);
 
+// Walks the day blocks from line 1 on. For each line it tells the day it
+// belongs to (from 1), its place in that day (1 the date line, 2 the
+// homework line, 3 and on the info lines; the separator line counts too)
+// and whether it closes the day, that is, holds the separator text.
+class BlockLeser
+{
+public:
+    explicit BlockLeser(const QStringList &zeilen) : zeilen(zeilen) {}
+    // Moves to the next line; false past the last one.
+    bool Weiter()
+    {
+        if (schliesst) {
+            ++tag;
+            zeileImTag = 0;
+        }
+        if (++index >= zeilen.size())
+            return false;
+        ++zeileImTag;
+        schliesst = IstTrenner(zeilen.at(index));
+        return true;
+    }
+    qsizetype Index() const { return index; }
+    const QString &Zeile() const { return zeilen.at(index); }
+    int Tag() const { return tag; }
+    int ZeileImTag() const { return zeileImTag; }
+    bool Schliesst() const { return schliesst; }
+
+private:
+    const QStringList &zeilen;
+    qsizetype index = 0;
+    int tag = 1;
+    int zeileImTag = 0;
+    bool schliesst = false;
+};
+
 // The number of days: every occurrence of the block separator text.
 int TageZaehlen(const QStringList &zeilen);
 

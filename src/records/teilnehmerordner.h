@@ -2,9 +2,30 @@
 #include <QString>
 #include <QStringList>
 
+// The participants of a data folder: its participant files, their names
+// and classes.
+
 // The participant files of a folder ("*.dat", hidden ones too, no folders),
 // in the order the file system returns them.
 QStringList TeilnehmerDateien(const QString &ordner);
+
+// The participant names of a folder (file names without ".dat"; a file
+// called only ".dat" has none), in file-system order.
+QStringList TeilnehmerNamen(const QString &ordner);
+
+// What a scan of the participant list finds in a folder.
+struct TeilnehmerListe {
+    QStringList namen;   // the participants that pass the class filter, sorted
+    QStringList klassen; // every class met, each once in the spelling met first, sorted
+    QString fehler;      // the message of the first file that could not be read
+};
+
+// Reads the header line of every participant file of `ordner`. A
+// participant passes when `klassenFilter` is empty or equals its class
+// without regard to case; an empty file passes every filter and has no
+// class. A file that cannot be read is listed only while no filter is set,
+// so that its name is never taken for a new participant.
+TeilnehmerListe TeilnehmerEinlesen(const QString &ordner, const QString &klassenFilter);
 
 // Renames a participant file without ever replacing another participant's
 // file: a file of the new name that differs only in letter case counts as

@@ -19,21 +19,19 @@ QString HausaufgabenText(const QStringList &hausaufgaben, int status)
 void TageSchreiben(const QStringList &zeilen, int von, int bis, const QStringList &hausaufgaben,
                    QStringList &aus)
 {
-    int d = 1;
-    int i = 1;
     bool ersteInfo = false;
     bool klammerOffen = false;
-    for (qsizetype n = 1; n < zeilen.size(); ++n) {
-        const QString &zeile = zeilen.at(n);
-        const bool trenner = IstTrenner(zeile);
+    for (BlockLeser z(zeilen); z.Weiter();) {
+        const QString &zeile = z.Zeile();
+        const int d = z.Tag();
         if (d >= von && d <= bis) {
-            if (i == 1) {
+            if (z.ZeileImTag() == 1) {
                 const Felder felder = FelderTeilen(zeile);
                 aus << QString() << QStringLiteral("Nr.: %1").arg(TausenderPunkte(d))
                     << QStringLiteral("Datum: %1").arg(felder.erstes)
                     << QStringLiteral("Anmerkung: %1").arg(felder.zweites);
                 ersteInfo = true;
-            } else if (i == 2) {
+            } else if (z.ZeileImTag() == 2) {
                 const int status = HausaufgabeLesen(zeile);
                 if (status >= 0) {
                     const int index = qMin(status, 2); // a number above 2 counts as the last item
@@ -41,7 +39,7 @@ void TageSchreiben(const QStringList &zeilen, int von, int bis, const QStringLis
                                .arg(HausaufgabenText(hausaufgaben, index));
                 }
             } else {
-                if (ersteInfo && !trenner) {
+                if (ersteInfo && !z.Schliesst()) {
                     aus << QLatin1Char('[') + zeile;
                     klammerOffen = true;
                 } else {
@@ -49,15 +47,10 @@ void TageSchreiben(const QStringList &zeilen, int von, int bis, const QStringLis
                 }
                 ersteInfo = false;
             }
-            ++i;
         }
-        if (trenner) {
-            if (klammerOffen && aus.size() >= 2) {
-                aus[aus.size() - 2] += QLatin1Char(']');
-                klammerOffen = false;
-            }
-            i = 1;
-            ++d;
+        if (z.Schliesst() && klammerOffen && aus.size() >= 2) {
+            aus[aus.size() - 2] += QLatin1Char(']');
+            klammerOffen = false;
         }
     }
 }
@@ -69,16 +62,13 @@ void AuswertungSchreiben(const QStringList &zeilen, const QStringList &hausaufga
     QStringList listen[3];
     QString datum, anmerkung;
     const int tage = TageZaehlen(zeilen);
-    int d = 1;
-    int i = 1;
-    for (qsizetype n = 1; n < zeilen.size() && d <= tage; ++n) {
-        const QString &zeile = zeilen.at(n);
-        if (i == 1) {
-            const Felder felder = FelderTeilen(zeile);
+    for (BlockLeser z(zeilen); z.Weiter() && z.Tag() <= tage;) {
+        if (z.ZeileImTag() == 1) {
+            const Felder felder = FelderTeilen(z.Zeile());
             datum = felder.erstes;
             anmerkung = felder.zweites;
-        } else if (i == 2) {
-            const int status = HausaufgabeLesen(zeile);
+        } else if (z.ZeileImTag() == 2) {
+            const int status = HausaufgabeLesen(z.Zeile());
             if (status >= 0) {
                 const int index = qMin(status, 2);
                 ++zaehler[index];
@@ -90,11 +80,6 @@ void AuswertungSchreiben(const QStringList &zeilen, const QStringList &hausaufga
         } else {
             datum.clear();
             anmerkung.clear();
-        }
-        ++i;
-        if (IstTrenner(zeile)) {
-            i = 1;
-            ++d;
         }
     }
     const QString ueberschriften[3] = {QStringLiteral("Teilnehmer fehlte (%1): %2"),
@@ -125,9 +110,9 @@ QString DruckenText(const QStringList &zeilen, const BerichtKopf &kopf, int art,
     QStringList aus;
     aus << QStringLiteral("Name: %1").arg(kopf.name) << QStringLiteral("Klasse: %1").arg(kopf.klasse)
         << QStringLiteral("Kommentar: %1").arg(kopf.kommentar);
-    if (art >= 3)
+    if (art >= HausaufgabenBericht)
         AuswertungSchreiben(zeilen, hausaufgaben, aus);
-    else if (art == 1)
+    else if (art == TagBericht)
         TageSchreiben(zeilen, aktNummer, aktNummer, hausaufgaben, aus);
     else
         TageSchreiben(zeilen, 1, TageZaehlen(zeilen), hausaufgaben, aus);

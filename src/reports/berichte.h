@@ -13,7 +13,10 @@ struct BerichtKopf {
     QString kommentar;
 };
 
-// Report kinds: 1 the shown day, 2 all days, 3 the homework evaluation.
+// The report kinds, also the tags of the report menu items.
+enum BerichtArt { TagBericht = 1, TageBericht = 2, HausaufgabenBericht = 3, KommentarBericht = 4 };
+
+// Report kinds 1 to 3 (4 has its own function below).
 // `hausaufgaben` are the captions of the homework items ("&Fehlt" ...).
 QString DruckenText(const QStringList &zeilen, const BerichtKopf &kopf, int art, int aktNummer,
                     const QStringList &hausaufgaben);

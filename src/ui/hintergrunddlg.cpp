@@ -1,6 +1,6 @@
 #include "hintergrunddlg.h"
 
-#include "dialoglayout.h"
+#include "platzierung.h"
 #include "programmschrift.h"
 #include "schalterhoehe.h"
 
@@ -49,14 +49,15 @@ void THintergrundForm::SchriftartZuweisen(const QFont &schrift, const QColor &fa
 
 void THintergrundForm::SchalterEinrichten()
 {
-    const int h = SchalterHoehe(Button1->font(), ControlArt::Knopf);
-    const int FBtnWidth = KnopfBreite({Button1, Button2}, this->FBtnWidth);
-    Button1->setGeometry(FRand, 0, FBtnWidth, h);
-    Button2->setGeometry(2 * FRand + FBtnWidth, 0, FBtnWidth, h);
-    const int breite = 3 * FRand + 2 * FBtnWidth;
+    const int h = SchalterHoehe(Button1->font(), SchalterArt::Knopf);
+    // The set width, or more where a caption in a large font needs it.
+    const int knopfBreite = KnopfBreite({Button1, Button2}, FBtnWidth);
+    Button1->setGeometry(FRand, 0, knopfBreite, h);
+    Button2->setGeometry(2 * FRand + knopfBreite, 0, knopfBreite, h);
+    const int breite = 3 * FRand + 2 * knopfBreite;
     // Twenty rows of the label height, or of the list's own row height where
     // the style pads its rows more, so that all 19 colours stay visible.
-    const int zeile = qMax(SchalterHoehe(ListBox1->font(), ControlArt::Sonstige), ListBox1->sizeHintForRow(0));
+    const int zeile = qMax(SchalterHoehe(ListBox1->font(), SchalterArt::Sonstige), ListBox1->sizeHintForRow(0));
     const int listenHoehe = 20 * zeile;
     ListBox1->setGeometry(FRand, FRand, breite - 2 * FRand, listenHoehe);
     const int knopfTop = FRand + listenHoehe + FRand;
@@ -68,7 +69,7 @@ void THintergrundForm::SchalterEinrichten()
 
 void THintergrundForm::FensterEinrichten()
 {
-    ::FensterEinrichten(this);
+    AufBildschirmZentrieren(this);
 }
 
 QColor THintergrundForm::HintergrundFarbe() const

@@ -1,6 +1,6 @@
 #include "mwdialog.h"
 
-#include "dialoglayout.h"
+#include "platzierung.h"
 #include "programmschrift.h"
 #include "schalterhoehe.h"
 
@@ -19,7 +19,7 @@ void MwDialog::SchriftartZuweisen()
 
 void MwDialog::FensterEinrichten()
 {
-    ::FensterEinrichten(this);
+    AufBildschirmZentrieren(this);
 }
 
 void MwDialog::reject()
@@ -38,5 +38,5 @@ void MwDialog::showEvent(QShowEvent *ereignis)
 
 int MwDialog::KnopfHoehe(QPushButton *knopf) const
 {
-    return SchalterHoehe(knopf->font(), ControlArt::Knopf);
+    return SchalterHoehe(knopf->font(), SchalterArt::Knopf);
 }

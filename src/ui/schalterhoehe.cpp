@@ -10,17 +10,17 @@ int Zeilenhoehe(const QFont &schrift)
     return QFontMetrics(schrift).height();
 }
 
-int SchalterHoehe(const QFont &schrift, ControlArt art)
+int SchalterHoehe(const QFont &schrift, SchalterArt art)
 {
     switch (art) {
-    case ControlArt::Edit:
-    case ControlArt::Radiogruppe:
+    case SchalterArt::Edit:
+    case SchalterArt::Radiogruppe:
         return Zeilenhoehe(schrift) + 8;
-    case ControlArt::Knopf:
+    case SchalterArt::Knopf:
         return Zeilenhoehe(schrift) + 12;
-    case ControlArt::Statusleiste:
+    case SchalterArt::Statusleiste:
         return Zeilenhoehe(schrift) + 6;
-    case ControlArt::Sonstige:
+    case SchalterArt::Sonstige:
         break;
     }
     return Zeilenhoehe(schrift);

@@ -5,8 +5,13 @@
 #include <QFile>
 #include <QSaveFile>
 
+#ifdef Q_OS_WIN
+#include <io.h>
+#include <windows.h>
+#else
 #include <fcntl.h>
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -17,8 +22,14 @@ void VomDatentraegerLesen(QFile &datei)
     const int fd = datei.handle();
     if (fd < 0)
         return;
+#ifdef Q_OS_WIN
+    // Windows has no way to drop one file from its cache; flushing it is
+    // as close as it gets.
+    ::FlushFileBuffers(reinterpret_cast<HANDLE>(::_get_osfhandle(fd)));
+#else
     ::fsync(fd);
     ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+#endif
 }
 
 } // namespace

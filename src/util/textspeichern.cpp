@@ -1,6 +1,7 @@
 #include "textspeichern.h"
 
-#include "records/teilnehmerdatei.h"
+#include "kodierung.h"
+#include "sicherschreiben.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "dialoggeometrie.h"
+#include "dialoganordnung.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "dialoglayout.h"
+#include "platzierung.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -11,7 +11,7 @@ QSize Bildschirm()
     return schirm ? schirm->size() : QSize(1024, 768);
 }
 
-void FensterEinrichten(QWidget *fenster)
+void AufBildschirmZentrieren(QWidget *fenster)
 {
     const QSize schirm = Bildschirm();
     const QSize groesse = fenster->frameGeometry().size();
@@ -35,10 +35,4 @@ void UeberHauptfensterZentrieren(QWidget *dialog)
         top = qMax(top, arbeit.y());
     }
     dialog->move(links, top);
-}
-
-void FokusZurueckgeben(QWidget *ziel)
-{
-    if (ziel && ziel->isVisible() && ziel->isEnabled() && ziel->focusPolicy() != Qt::NoFocus)
-        ziel->setFocus();
 }

@@ -9,11 +9,8 @@ QSize Bildschirm();
 
 // Centres a window on the screen, one pixel up and left, never beyond the
 // top or left edge.
-void FensterEinrichten(QWidget *fenster);
+void AufBildschirmZentrieren(QWidget *fenster);
 
 // Places a dialog centred over the main window, kept inside the work area
 // of the monitor that shows the main window.
 void UeberHauptfensterZentrieren(QWidget *dialog);
-
-// Gives the focus back to a remembered control, if it can still take it.
-void FokusZurueckgeben(QWidget *ziel);

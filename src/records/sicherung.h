@@ -1,0 +1,43 @@
+#pragma once
+// Backing up and restoring: the participant files of one folder copied
+// into another, then compared with their copies, without any window. The
+// backup dialog shows the progress through the callbacks.
+
+#include <QString>
+#include <functional>
+
+// The backup folder of a drive: its root path and "MwDaten/".
+QString SicherungsOrdner(const QString &wurzel);
+
+// Whether a drive can take a backup (its backup folder can be made; an
+// empty one made for this test goes again) or offers one to restore (its
+// backup folder exists).
+bool LaufwerkGeeignet(const QString &wurzel, bool sichernS);
+
+// What must hold before a copy can start.
+enum class Vorbereitung {
+    Bereit,
+    DatenOrdnerFehlt,       // the data folder cannot be made
+    SicherungsOrdnerFehlt,  // the backup folder cannot be made
+    KeineDateien,           // the source holds no participant file
+};
+// Makes the data folder (and, for a backup, the backup folder) where
+// missing and checks that the source holds a participant file.
+Vorbereitung SicherungVorbereiten(const QString &datenOrdner, const QString &sicherungsOrdner, bool sichernS);
+
+// Runs before each file with its name, and before each block of it.
+using JeDatei = std::function<void(const QString &datei)>;
+using JeBlock = std::function<void()>;
+
+// How a pass over a folder ended: `datei` names the first file that
+// failed, empty when every file went well.
+struct PassErgebnis {
+    QString datei;
+    bool Ok() const { return datei.isEmpty(); }
+};
+
+// Copies every participant file of `von` into `nach` (both ending in "/").
+PassErgebnis KopierPass(const QString &von, const QString &nach, const JeDatei &jeDatei, const JeBlock &jeBlock);
+// Compares every participant file of `von` with its copy in `nach`.
+PassErgebnis VergleichsPass(const QString &von, const QString &nach, const JeDatei &jeDatei,
+                            const JeBlock &jeBlock);
