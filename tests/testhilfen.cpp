@@ -6,6 +6,10 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMessageBox>
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
@@ -21,7 +25,84 @@
 namespace {
 // Waits for dialogs that have not come yet; a test must not leave any behind.
 QList<QPointer<QTimer>> offeneWartende;
+// Scripted answers running right now (they may wait with the dialog open).
+int laufendeAntworten = 0;
+
+// Whether a scripted answer will act on, or is acting on, an open dialog.
+bool DialogBeansprucht()
+{
+    if (laufendeAntworten > 0)
+        return true;
+    for (const QPointer<QTimer> &uhr : std::as_const(offeneWartende)) {
+        if (uhr && uhr->isActive())
+            return true;
+    }
+    return false;
+}
+
+// What a dialog says: its title, then every visible text in it.
+std::string DialogText(QWidget *dialog)
+{
+    QStringList texte = {dialog->windowTitle()};
+    if (auto *box = qobject_cast<QMessageBox *>(dialog))
+        texte << box->text();
+    for (const QLabel *label : dialog->findChildren<QLabel *>()) {
+        if (label->isVisible() && !label->text().isEmpty())
+            texte << label->text();
+    }
+    texte.removeDuplicates();
+    return texte.join(QLatin1String(" | ")).toStdString();
+}
+
+// A modal dialog that no scripted answer claims is closed after a short
+// while and fails the test by name, instead of the run hanging until its
+// time runs out.
+class Waechter : public QObject
+{
+public:
+    Waechter()
+    {
+        uhr.setInterval(100);
+        QObject::connect(&uhr, &QTimer::timeout, [this] { Pruefen(); });
+        uhr.start();
+    }
+
+private:
+    void Pruefen()
+    {
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (!dialog || !dialog->isVisible() || DialogBeansprucht()) {
+            gesehen = nullptr;
+            return;
+        }
+        if (dialog != gesehen) {
+            gesehen = dialog;
+            seit.start();
+            return;
+        }
+        if (seit.elapsed() < Frist)
+            return;
+        ADD_FAILURE() << "ein Dialog blieb ohne Antwort offen und wurde geschlossen: " << DialogText(dialog);
+        gesehen = nullptr;
+        if (auto *modal = qobject_cast<QDialog *>(dialog))
+            modal->reject();
+        else
+            dialog->close();
+    }
+
+    static constexpr int Frist = 3000;
+    QTimer uhr;
+    QPointer<QWidget> gesehen;
+    QElapsedTimer seit;
+};
+
+std::unique_ptr<Waechter> waechter;
 } // namespace
+
+void DialogBeanspruchen(QTimer *uhr)
+{
+    offeneWartende << uhr;
+}
 
 QStringList Meldungsprotokoll::Texte() const
 {
@@ -33,6 +114,8 @@ QStringList Meldungsprotokoll::Texte() const
 
 void Umgebung::SetUp()
 {
+    if (qApp && !waechter)
+        waechter = std::make_unique<Waechter>();
     wurzel = std::make_unique<QTemporaryDir>();
     ASSERT_TRUE(wurzel->isValid());
     QDir().mkpath(Programmordner());
@@ -144,6 +227,16 @@ QByteArray Utf8Datei(const QStringList &zeilen)
     return bytes;
 }
 
+QByteArray Utf16Datei(const QString &text, bool le)
+{
+    QByteArray b = le ? QByteArray("\xFF\xFE") : QByteArray("\xFE\xFF");
+    for (QChar c : text) {
+        const char hi = char(c.unicode() >> 8), lo = char(c.unicode() & 0xFF);
+        b.append(le ? lo : hi).append(le ? hi : lo);
+    }
+    return b;
+}
+
 void BeiDialog(std::function<void(QWidget *dialog)> aktion, int frist)
 {
     auto *uhr = new QTimer;
@@ -154,7 +247,9 @@ void BeiDialog(std::function<void(QWidget *dialog)> aktion, int frist)
         if (QWidget *dialog = QApplication::activeModalWidget(); dialog && dialog->isVisible()) {
             uhr->stop();
             uhr->deleteLater();
+            ++laufendeAntworten;
             aktion(dialog);
+            --laufendeAntworten;
             return;
         }
         if (beginn->hasExpired()) {

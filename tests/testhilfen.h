@@ -72,10 +72,17 @@ private:
 
 // Bytes of lines joined with CR LF, after a UTF-8 mark.
 QByteArray Utf8Datei(const QStringList &zeilen);
+// A text in UTF-16 (little- or big-endian) after its mark.
+QByteArray Utf16Datei(const QString &text, bool le);
 
 // Runs `aktion` on the next modal dialog as soon as it is open; fails the
 // test when none appears within the bound.
 void BeiDialog(std::function<void(QWidget *dialog)> aktion, int frist = 5000);
+
+// Registers a timer of a test that will act on the next modal dialog, so
+// that the watchdog leaves that dialog to it while the timer runs.
+class QTimer;
+void DialogBeanspruchen(QTimer *uhr);
 
 // Waits until `bedingung` holds, at most `frist` milliseconds.
 bool Warten(std::function<bool()> bedingung, int frist = 5000);

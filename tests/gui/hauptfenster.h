@@ -67,6 +67,7 @@ protected:
             }
         });
         uhr->start(10);
+        DialogBeanspruchen(uhr);
         return uhr;
     }
 

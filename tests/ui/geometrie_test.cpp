@@ -29,7 +29,7 @@ TEST(Hauptgeometrie, BeispielMitZeilenhoehe16)
     EXPECT_EQ(g.panel1, 800);
 }
 
-#include "ui/dialoggeometrie.h"
+#include "ui/dialoganordnung.h"
 
 TEST(Dialoggeometrie, NeuerTeilnehmerMitZeilenhoehe16)
 {
