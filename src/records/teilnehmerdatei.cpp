@@ -1,6 +1,8 @@
 #include "teilnehmerdatei.h"
 
 #include "util/dateifehler.h"
+#include "util/dateikopie.h"
+#include "util/dateilesen.h"
 #include "util/ordner.h"
 #include "util/sicherschreiben.h"
 
@@ -8,14 +10,10 @@
 
 bool ZeilenLesen(const QString &pfad, QStringList &zeilen, Kodierung &kodierung, QString &fehler)
 {
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly)) {
-        fehler = LeseFehlerText(pfad, datei.errorString());
-        return false;
-    }
-    const QByteArray bytes = datei.readAll();
-    if (datei.error() != QFileDevice::NoError) {
-        fehler = LeseFehlerText(pfad, datei.errorString());
+    QByteArray bytes;
+    QString grund;
+    if (!DateiLesen(pfad, bytes, grund)) {
+        fehler = LeseFehlerText(pfad, grund);
         return false;
     }
     zeilen = BytesInZeilen(bytes, kodierung);
@@ -37,29 +35,37 @@ bool IstAscii(QByteArrayView bytes)
 
 bool ErsteZeileLesen(const QString &pfad, QString &zeile, bool &hatZeile, QString &fehler)
 {
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly)) {
-        fehler = LeseFehlerText(pfad, datei.errorString());
+    Lesedatei datei(pfad);
+    QString grund;
+    if (!datei.Oeffnen(grund)) {
+        fehler = LeseFehlerText(pfad, grund);
         return false;
     }
+    // Block by block until the first line end; each byte is looked at once.
+    // A header longer than the limit is read only that far: class and
+    // comment are shown from its start.
+    constexpr qsizetype Block = 4096;
+    constexpr qsizetype Grenze = 1024 * 1024;
     QByteArray bytes;
     qsizetype ende = -1;
-    while (ende < 0 && !datei.atEnd()) {
-        const QByteArray block = datei.read(4096);
-        if (block.isEmpty() && datei.error() != QFileDevice::NoError) {
-            fehler = LeseFehlerText(pfad, datei.errorString());
+    bool dateiende = false;
+    while (ende < 0 && !dateiende && bytes.size() < Grenze) {
+        const qsizetype gesucht = bytes.size();
+        bytes.resize(gesucht + Block);
+        const qint64 gelesen = datei.Lesen(bytes.data() + gesucht, Block, grund);
+        if (gelesen < 0) {
+            fehler = LeseFehlerText(pfad, grund);
             return false;
         }
-        const qsizetype gesucht = bytes.size();
-        bytes += block;
+        bytes.resize(gesucht + gelesen);
+        dateiende = gelesen == 0;
         ende = ErstesZeilenende(bytes, gesucht);
     }
-    hatZeile = !bytes.isEmpty();
-    if (ende < 0)
-        ende = bytes.size();
     Kodierung kodierung = Kodierung::Utf8OhneMarke;
     const qsizetype marke = KodierungErkennen(QByteArrayView(bytes).first(qMin<qsizetype>(bytes.size(), 3)),
                                               kodierung);
+    if (ende < 0)
+        ende = qMin(bytes.size(), marke + Grenze);
     const QByteArrayView kopf = QByteArrayView(bytes).sliced(marke, ende - marke);
     if (marke == 0) {
         // Without a mark the whole file decides between UTF-8 and
@@ -67,11 +73,15 @@ bool ErsteZeileLesen(const QString &pfad, QString &zeile, bool &hatZeile, QStrin
         // needs the rest of the file for that.
         KodierungErkennen(kopf, kodierung);
         if (kodierung == Kodierung::Utf8OhneMarke && !IstAscii(kopf)) {
-            const QByteArray ganz = bytes + datei.readAll();
-            KodierungErkennen(ganz, kodierung);
+            if (!datei.RestLesen(bytes, grund)) {
+                fehler = LeseFehlerText(pfad, grund);
+                return false;
+            }
+            KodierungErkennen(bytes, kodierung);
         }
     }
-    zeile = AlsText(kopf, kodierung);
+    zeile = AlsText(QByteArrayView(bytes).sliced(marke, ende - marke), kodierung);
+    hatZeile = ende < bytes.size() || !zeile.isEmpty();
     return true;
 }
 
@@ -89,11 +99,9 @@ bool ZeilenSchreiben(const QString &pfad, const QStringList &zeilen, Kodierung &
 bool ZeilenMitSicherungSchreiben(const QString &pfad, const QStringList &zeilen,
                                  Kodierung &kodierung, QString &fehler)
 {
-    const QString sicherung = pfad + QLatin1String(".bak");
-    if (QFile::exists(pfad)) {
-        AttributeZuruecksetzen(sicherung);
-        QFile::remove(sicherung);
-        QFile::copy(pfad, sicherung);
-    }
+    // The old backup copy goes only when the new one exists; a failure here
+    // keeps the old one and does not stop the save.
+    if (QFile::exists(pfad))
+        KopieErsetzen(pfad, pfad + QLatin1String(".bak"));
     return ZeilenSchreiben(pfad, zeilen, kodierung, fehler);
 }

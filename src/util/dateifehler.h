@@ -5,3 +5,11 @@
 // the user's platform writes it and the reason.
 QString LeseFehlerText(const QString &pfad, const QString &grund);
 QString SchreibFehlerText(const QString &pfad, const QString &grund);
+
+// The reason for a system error number, in German for the failures a
+// teacher meets (full disk, no permission, name too long ...), else the
+// system's own text.
+QString SystemFehlerText(int fehlernummer);
+
+// The reason for a file that is no plain file (a folder, a device, a pipe).
+QString KeineDateiText();

@@ -1,9 +1,14 @@
 #include "dateikopie.h"
 
+#include "dateifehler.h"
+#include "dateilesen.h"
 #include "ordner.h"
+#include "sicherschreiben.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include <QRandomGenerator>
+
+#include <cstring>
 
 #ifdef Q_OS_WIN
 #include <io.h>
@@ -15,68 +20,96 @@
 
 namespace {
 
-// Flushes a file to its drive and drops it from the page cache, so that the
-// next read comes from the drive itself.
-void VomDatentraegerLesen(QFile &datei)
+// Drops a file from the page cache, so that the next read comes from the
+// drive itself. Its content is on the drive already (the copy was synced).
+void AusDemCacheNehmen(int handle)
 {
-    const int fd = datei.handle();
-    if (fd < 0)
-        return;
 #ifdef Q_OS_WIN
-    // Windows has no way to drop one file from its cache; flushing it is
-    // as close as it gets.
-    ::FlushFileBuffers(reinterpret_cast<HANDLE>(::_get_osfhandle(fd)));
+    Q_UNUSED(handle); // Windows has no way to drop one file from its cache
 #else
-    ::fsync(fd);
-    ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+    ::posix_fadvise(handle, 0, 0, POSIX_FADV_DONTNEED);
 #endif
+}
+
+bool Fehlschlag(QString *grund, const QString &text)
+{
+    if (grund)
+        *grund = text;
+    return false;
 }
 
 } // namespace
 
-bool DateiKopieren(const QString &quelle, const QString &ziel, const std::function<void()> &proBlock)
+bool DateiKopieren(const QString &quelle, const QString &ziel, const std::function<void()> &proBlock,
+                   QString *grund, bool ordnerSyncen)
 {
     AttributeZuruecksetzen(ziel);
-    QFile ein(quelle);
-    if (!ein.open(QIODevice::ReadOnly))
-        return false;
-    QSaveFile aus(ziel);
-    aus.setDirectWriteFallback(false);
-    if (!aus.open(QIODevice::WriteOnly))
-        return false;
-    QByteArray block;
-    while (!ein.atEnd()) {
-        if (proBlock)
+    Lesedatei ein(quelle);
+    QString text;
+    if (!ein.Oeffnen(text))
+        return Fehlschlag(grund, text);
+    Ersatzdatei aus(LinkAufloesen(ziel));
+    if (const int fehler = aus.Anlegen())
+        return Fehlschlag(grund, SystemFehlerText(fehler));
+    QByteArray block(KopierBlock, Qt::Uninitialized);
+    for (qint64 kopiert = 0;;) {
+        if (proBlock && kopiert < ein.Groesse())
             proBlock();
-        block = ein.read(KopierBlock);
-        if (ein.error() != QFileDevice::NoError || aus.write(block) != block.size()) {
-            aus.cancelWriting();
-            return false;
-        }
+        const qint64 gelesen = ein.Lesen(block.data(), KopierBlock, text);
+        if (gelesen < 0)
+            return Fehlschlag(grund, text);
+        if (gelesen == 0)
+            break;
+        if (const int fehler = aus.Schreiben(block.constData(), gelesen))
+            return Fehlschlag(grund, SystemFehlerText(fehler));
+        kopiert += gelesen;
     }
-    if (!aus.flush() || aus.error() != QFileDevice::NoError) {
-        aus.cancelWriting();
-        return false;
-    }
-    return aus.commit();
+    if (const int fehler = aus.Abschliessen(ordnerSyncen))
+        return Fehlschlag(grund, SystemFehlerText(fehler));
+    return true;
 }
 
-bool DateienGleich(const QString &a, const QString &b, const std::function<void()> &proBlock)
+bool DateienGleich(const QString &a, const QString &b, const std::function<void()> &proBlock, QString *grund)
 {
-    QFile erste(a);
-    QFile zweite(b);
-    if (!erste.open(QIODevice::ReadOnly) || !zweite.open(QIODevice::ReadOnly))
-        return false;
-    VomDatentraegerLesen(zweite);
-    if ((erste.size() == 0) != (zweite.size() == 0))
-        return false;
-    while (!erste.atEnd() && !zweite.atEnd()) {
-        if (proBlock)
+    Lesedatei erste(a);
+    Lesedatei zweite(b);
+    QString text;
+    if (!erste.Oeffnen(text) || !zweite.Oeffnen(text))
+        return Fehlschlag(grund, text);
+    AusDemCacheNehmen(zweite.Handle());
+    const QString verschieden = QStringLiteral("Die Kopie weicht vom Original ab.");
+    if ((erste.Groesse() == 0) != (zweite.Groesse() == 0))
+        return Fehlschlag(grund, verschieden);
+    QByteArray x(KopierBlock, Qt::Uninitialized);
+    QByteArray y(KopierBlock, Qt::Uninitialized);
+    for (qint64 verglichen = 0;;) {
+        if (proBlock && verglichen < erste.Groesse())
             proBlock();
-        const QByteArray x = erste.read(KopierBlock);
-        const QByteArray y = zweite.read(KopierBlock);
-        if (erste.error() != QFileDevice::NoError || zweite.error() != QFileDevice::NoError || x != y)
-            return false;
+        const qint64 n = erste.Lesen(x.data(), KopierBlock, text);
+        const qint64 m = n < 0 ? 0 : zweite.Lesen(y.data(), KopierBlock, text);
+        if (n < 0 || m < 0)
+            return Fehlschlag(grund, text);
+        if (n != m || std::memcmp(x.constData(), y.constData(), size_t(n)) != 0)
+            return Fehlschlag(grund, verschieden);
+        if (n == 0)
+            return true;
+        verglichen += n;
     }
-    return erste.atEnd() && zweite.atEnd();
+}
+
+bool KopieErsetzen(const QString &quelle, const QString &ziel)
+{
+    const QString echt = LinkAufloesen(quelle);
+    const QString zwischen = OrdnerTeil(ziel) + QLatin1Char('.') + NamensTeil(ziel) + QLatin1Char('.')
+                             + QString::number(QRandomGenerator::global()->generate(), 36);
+    // The second name is made under a temporary name and renamed over the
+    // old copy, so that the old copy stays until the new one exists.
+#ifndef Q_OS_WIN
+    if (::link(QFile::encodeName(echt).constData(), QFile::encodeName(zwischen).constData()) == 0) {
+        if (::rename(QFile::encodeName(zwischen).constData(), QFile::encodeName(ziel).constData()) == 0)
+            return true;
+        ::unlink(QFile::encodeName(zwischen).constData());
+    }
+#endif
+    return DateiKopieren(echt, ziel, {}, nullptr, false);
 }

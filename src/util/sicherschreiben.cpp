@@ -1,45 +1,206 @@
 #include "sicherschreiben.h"
 
 #include "dateifehler.h"
+#include "dateisync.h"
+#include "ordner.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace {
+
+#ifdef Q_OS_WIN
+int NeuOeffnen(const QString &pfad)
+{
+    return ::_wopen(reinterpret_cast<const wchar_t *>(pfad.utf16()),
+                    _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT, _S_IREAD | _S_IWRITE);
+}
+qint64 Schreibe(int handle, const char *daten, qint64 anzahl)
+{
+    return ::_write(handle, daten, unsigned(qMin<qint64>(anzahl, 1 << 30)));
+}
+int Schliesse(int handle)
+{
+    return ::_close(handle);
+}
+bool Umbenennen(const QString &von, const QString &nach)
+{
+    return ::_wrename(reinterpret_cast<const wchar_t *>(von.utf16()), reinterpret_cast<const wchar_t *>(nach.utf16()))
+           == 0;
+}
+int OrdnerEintraegeSyncen(const QString &)
+{
+    return 0; // Windows keeps the folder entries itself
+}
+#else
+QByteArray Lokal(const QString &pfad)
+{
+    return QFile::encodeName(pfad);
+}
+int NeuOeffnen(const QString &pfad)
+{
+    int handle;
+    do
+        handle = ::open(Lokal(pfad).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    while (handle < 0 && errno == EINTR);
+    return handle;
+}
+qint64 Schreibe(int handle, const char *daten, qint64 anzahl)
+{
+    qint64 geschrieben;
+    do
+        geschrieben = ::write(handle, daten, size_t(anzahl));
+    while (geschrieben < 0 && errno == EINTR);
+    return geschrieben;
+}
+int Schliesse(int handle)
+{
+    return ::close(handle);
+}
+bool Umbenennen(const QString &von, const QString &nach)
+{
+    return ::rename(Lokal(von).constData(), Lokal(nach).constData()) == 0;
+}
+// Makes the renamed entry itself durable.
+int OrdnerEintraegeSyncen(const QString &ordner)
+{
+    const int handle = ::open(Lokal(ordner.isEmpty() ? QStringLiteral(".") : ordner).constData(),
+                              O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (handle < 0)
+        return errno;
+    int fehler = 0;
+    if (::fsync(handle) != 0 && errno != EINVAL) // some file systems cannot sync a folder
+        fehler = errno;
+    ::close(handle);
+    return fehler;
+}
+#endif
+
+// A new temporary file beside `ziel`, never one that exists already.
+int TemporaerAnlegen(const QString &ziel, QString &temporaer)
+{
+    const QString basis = OrdnerTeil(ziel) + QLatin1Char('.') + NamensTeil(ziel) + QLatin1Char('.');
+    for (int versuch = 0; versuch < 100; ++versuch) {
+        temporaer = basis + QString::number(QRandomGenerator::global()->generate(), 36);
+        const int handle = NeuOeffnen(temporaer);
+        if (handle >= 0 || errno != EEXIST)
+            return handle;
+    }
+    return -1;
+}
+
+// The temporary file takes the old file's permissions, as the old file
+// had them (a new file keeps what the user's file mask gives).
+void RechteUebernehmen(int handle, const QString &ziel)
+{
+#ifndef Q_OS_WIN
+    struct stat alt {};
+    if (::stat(Lokal(ziel).constData(), &alt) == 0 && S_ISREG(alt.st_mode))
+        ::fchmod(handle, alt.st_mode & 07777);
+#else
+    Q_UNUSED(handle);
+    Q_UNUSED(ziel);
+#endif
+}
+
+} // namespace
+
+int OrdnerSyncen(const QString &ordner)
+{
+    return OrdnerEintraegeSyncen(ordner);
+}
+
+QString LinkAufloesen(const QString &pfad)
+{
+    const QFileInfo info(pfad);
+    return info.isSymLink() ? info.symLinkTarget() : pfad;
+}
+
+Ersatzdatei::~Ersatzdatei()
+{
+    if (handle >= 0)
+        Schliesse(handle);
+    if (!ersetzt && !temporaer.isEmpty())
+        QFile::remove(temporaer);
+}
+
+int Ersatzdatei::Anlegen()
+{
+    handle = TemporaerAnlegen(ziel, temporaer);
+    if (handle < 0)
+        return errno;
+    RechteUebernehmen(handle, ziel);
+    return 0;
+}
+
+int Ersatzdatei::Schreiben(const char *daten, qint64 anzahl)
+{
+    while (anzahl > 0) {
+        const qint64 geschrieben = Schreibe(handle, daten, anzahl);
+        if (geschrieben < 0)
+            return errno;
+        if (geschrieben == 0)
+            return ENOSPC;
+        daten += geschrieben;
+        anzahl -= geschrieben;
+    }
+    return 0;
+}
+
+int Ersatzdatei::Abschliessen(bool ordnerSyncen)
+{
+    int fehler = AufDatentraeger(handle);
+    const int geschlossen = Schliesse(handle);
+    handle = -1;
+    if (!fehler && geschlossen != 0)
+        fehler = errno;
+    if (!fehler && !Umbenennen(temporaer, ziel))
+        fehler = errno;
+    if (fehler)
+        return fehler;
+    ersetzt = true;
+    return ordnerSyncen ? OrdnerSyncen(OrdnerTeil(ziel)) : 0;
+}
+
+int InhaltErsetzen(const QString &ziel, const QByteArray &bytes)
+{
+    Ersatzdatei datei(ziel);
+    if (const int fehler = datei.Anlegen())
+        return fehler;
+    if (const int fehler = datei.Schreiben(bytes.constData(), bytes.size()))
+        return fehler;
+    return datei.Abschliessen();
+}
 
 bool BytesSchreiben(const QString &pfad, const QByteArray &bytes, QString &fehler, bool neu)
 {
-    // A link is followed, so its target gets the new content.
-    const QFileInfo info(pfad);
-    const QString ziel = info.isSymLink() ? info.symLinkTarget() : pfad;
+    const QString ziel = LinkAufloesen(pfad);
     if (neu) {
         // Claim the name atomically, so that no other file is ever replaced.
-        QFile platzhalter(ziel);
-        if (!platzhalter.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-            fehler = SchreibFehlerText(pfad, QFileInfo::exists(ziel)
-                                                 ? QStringLiteral("Die Datei existiert bereits.")
-                                                 : platzhalter.errorString());
+        const int platzhalter = NeuOeffnen(ziel);
+        if (platzhalter < 0) {
+            fehler = SchreibFehlerText(pfad, SystemFehlerText(errno));
             return false;
         }
+        Schliesse(platzhalter);
     }
-    QSaveFile datei(ziel);
-    datei.setDirectWriteFallback(false);
-    bool ok = datei.open(QIODevice::WriteOnly);
-    QString grund = datei.errorString();
-    // commit() may report success after a short write on a full disk.
-    if (ok && (datei.write(bytes) != bytes.size() || !datei.flush()
-               || datei.error() != QFileDevice::NoError)) {
-        ok = false;
-        grund = datei.errorString();
-        datei.cancelWriting();
-    }
-    if (ok && !datei.commit()) {
-        ok = false;
-        grund = datei.errorString();
-    }
-    if (!ok) {
-        fehler = SchreibFehlerText(pfad, grund);
+    const int fehlernummer = InhaltErsetzen(ziel, bytes);
+    if (fehlernummer) {
+        fehler = SchreibFehlerText(pfad, SystemFehlerText(fehlernummer));
         if (neu)
             QFile::remove(ziel);
+        return false;
     }
-    return ok;
+    return true;
 }

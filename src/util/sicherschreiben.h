@@ -2,7 +2,46 @@
 #include <QByteArray>
 #include <QString>
 
-// Writes a whole file without ever leaving it truncated: the old content
-// stays until the new one is complete on disk. On failure `fehler` holds
-// the German message. With `neu` an existing file is never replaced.
+// Writes a whole file without ever leaving it truncated: the new content
+// goes into a temporary file beside it, is brought onto the drive, and
+// only then replaces the old file; the folder is synced after the rename.
+// A failure at any step (a full disk, a file-size limit, a drive that
+// reports an error on the sync) leaves the old file as it was and gives the
+// German message in `fehler`. A link is followed: its target gets the new
+// content. With `neu` an existing file is never replaced.
 bool BytesSchreiben(const QString &pfad, const QByteArray &bytes, QString &fehler, bool neu = false);
+
+// The same without the message: 0 on success, else the system's error
+// number. `ziel` is the real file (no link).
+int InhaltErsetzen(const QString &ziel, const QByteArray &bytes);
+
+// The steps of such a write, for content that comes in blocks: a temporary
+// file beside `ziel` that replaces it when it is complete and on the drive.
+// Each step gives 0 or the system's error number; the temporary file goes
+// again unless the replacement was made.
+class Ersatzdatei
+{
+public:
+    explicit Ersatzdatei(const QString &ziel) : ziel(ziel) {}
+    ~Ersatzdatei();
+    Ersatzdatei(const Ersatzdatei &) = delete;
+    Ersatzdatei &operator=(const Ersatzdatei &) = delete;
+
+    int Anlegen();
+    int Schreiben(const char *daten, qint64 anzahl);
+    // Sync, close and rename; with `ordnerSyncen` the folder too (a caller
+    // that replaces many files in one folder syncs it once at the end).
+    int Abschliessen(bool ordnerSyncen = true);
+
+private:
+    QString ziel;
+    QString temporaer;
+    int handle = -1;
+    bool ersetzt = false;
+};
+
+// Makes the entries of a folder (renamed files) durable; 0 or the error.
+int OrdnerSyncen(const QString &ordner);
+
+// Where a path leads: the target of a link, else the path itself.
+QString LinkAufloesen(const QString &pfad);

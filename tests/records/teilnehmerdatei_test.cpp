@@ -3,6 +3,8 @@
 
 #include <QFile>
 
+#include <sys/stat.h>
+
 class Dateischreiben : public Umgebung
 {
 };
@@ -63,4 +65,44 @@ TEST_F(Dateischreiben, ErsteZeileWieBeimGanzenLesen)
         EXPECT_EQ(hatZeile, !alle.isEmpty());
         EXPECT_EQ(zeile, alle.value(0)) << bytes.toHex().toStdString();
     }
+}
+
+TEST_F(Dateischreiben, ErsteZeileBegrenztUndOhneBlockieren)
+{
+    // A header of many megabytes is read only as far as the limit.
+    const QString pfad = Ordner() + QLatin1String("lang.dat");
+    Schreiben(pfad, "5a\vk" + QByteArray(8 * 1024 * 1024, 'k') + "\r\nrest\r\n");
+    QString zeile, fehler;
+    bool hatZeile = false;
+    ASSERT_TRUE(ErsteZeileLesen(pfad, zeile, hatZeile, fehler));
+    EXPECT_TRUE(hatZeile);
+    EXPECT_TRUE(zeile.startsWith("5a\vkkk"));
+    EXPECT_LE(zeile.size(), 1024 * 1024);
+    // A pipe of a participant's name is refused at once.
+    const QString rohr = Ordner() + QLatin1String("rohr.dat");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(rohr).constData(), 0600), 0);
+    EXPECT_FALSE(ErsteZeileLesen(rohr, zeile, hatZeile, fehler));
+    QStringList zeilen;
+    Kodierung k = Kodierung::Utf8MitMarke;
+    EXPECT_FALSE(ZeilenLesen(rohr, zeilen, k, fehler));
+    EXPECT_EQ(fehler, QStringLiteral("Datei %1 kann nicht geöffnet werden. Unter diesem Namen liegt keine gewöhnliche "
+                                     "Datei.").arg(rohr));
+}
+
+TEST_F(Dateischreiben, SicherungskopieBleibtWennDasSchreibenScheitert)
+{
+    const QString pfad = Ordner() + QLatin1String("Beta.dat");
+    Schreiben(pfad, "Stand 2\r\n");
+    Schreiben(pfad + QLatin1String(".bak"), "Stand 1\r\n");
+    Kodierung k = Kodierung::Utf8OhneMarke;
+    QString fehler;
+    bool ok = true;
+    MitDateigrenze(5, [&] { ok = ZeilenMitSicherungSchreiben(pfad, {"Stand 3 ist viel länger"}, k, fehler); });
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(Lesen(pfad), "Stand 2\r\n");
+    const QByteArray bak = Lesen(pfad + QLatin1String(".bak"));
+    EXPECT_TRUE(bak == "Stand 1\r\n" || bak == "Stand 2\r\n") << bak.toStdString();
+    ASSERT_TRUE(ZeilenMitSicherungSchreiben(pfad, {"Stand 3"}, k, fehler));
+    EXPECT_EQ(Lesen(pfad + QLatin1String(".bak")), "Stand 2\r\n");
+    EXPECT_EQ(Lesen(pfad), "Stand 3\r\n");
 }

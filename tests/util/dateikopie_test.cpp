@@ -2,6 +2,9 @@
 #include "util/dateikopie.h"
 
 #include <QDir>
+#include <QFile>
+
+#include <sys/stat.h>
 
 class Dateikopie : public Umgebung
 {
@@ -54,4 +57,33 @@ TEST_F(Dateikopie, AbgebrocheneKopieLaesstDieAlteKopie)
     EXPECT_FALSE(ok);
     EXPECT_EQ(Lesen(Ordner() + "ziel"), "alte Sicherung");
     EXPECT_EQ(QDir(Ordner()).entryList(QDir::Files).size(), 2); // no temporary file left
+}
+
+TEST_F(Dateikopie, NurGewoehnlicheDateienUndOhneWarten)
+{
+    // A pipe would block any reader for ever; a folder or a device is no file either.
+    const QString rohr = Ordner() + "rohr";
+    ASSERT_EQ(::mkfifo(QFile::encodeName(rohr).constData(), 0600), 0);
+    Schreiben(Ordner() + "a", "abc");
+    QDir().mkpath(Ordner() + "ordner");
+    for (const QString &quelle : {rohr, Ordner() + "ordner", QStringLiteral("/dev/zero")}) {
+        QString grund;
+        EXPECT_FALSE(DateiKopieren(quelle, Ordner() + "ziel", {}, &grund)) << quelle.toStdString();
+        EXPECT_EQ(grund, "Unter diesem Namen liegt keine gewöhnliche Datei.");
+        EXPECT_FALSE(DateienGleich(Ordner() + "a", quelle, {}));
+    }
+    EXPECT_FALSE(QFile::exists(Ordner() + "ziel"));
+}
+
+TEST_F(Dateikopie, KopieErsetzenLaesstDieAlteKopieBisZurNeuen)
+{
+    Schreiben(Ordner() + "Beta.dat", "Stand 2");
+    Schreiben(Ordner() + "Beta.dat.bak", "Stand 1");
+    QFile::setPermissions(Ordner() + "Beta.dat.bak", QFileDevice::ReadOwner);
+    EXPECT_TRUE(KopieErsetzen(Ordner() + "Beta.dat", Ordner() + "Beta.dat.bak"));
+    EXPECT_EQ(Lesen(Ordner() + "Beta.dat.bak"), "Stand 2");
+    // A copy that cannot be made keeps the old one.
+    EXPECT_FALSE(KopieErsetzen(Ordner() + "fehlt.dat", Ordner() + "Beta.dat.bak"));
+    EXPECT_EQ(Lesen(Ordner() + "Beta.dat.bak"), "Stand 2");
+    EXPECT_EQ(QDir(Ordner()).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }

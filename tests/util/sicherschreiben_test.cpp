@@ -1,5 +1,12 @@
 #include "testhilfen.h"
+#include "util/dateisync.h"
 #include "util/sicherschreiben.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
 
 class SicherSchreiben : public Umgebung
 {
@@ -14,4 +21,45 @@ TEST_F(SicherSchreiben, NeueDateiErsetztNieEineVorhandene)
     EXPECT_EQ(Lesen(pfad), "Delta\r\n");
     EXPECT_TRUE(BytesSchreiben(Ordner() + QLatin1String("Zeta.dat"), "neu\r\n", fehler, true));
     EXPECT_EQ(Lesen(Ordner() + QLatin1String("Zeta.dat")), "neu\r\n");
+}
+
+TEST_F(SicherSchreiben, FehlschlagNenntDenGrundAufDeutschUndLaesstDieDateiGanz)
+{
+    const QString pfad = Ordner() + QLatin1String("Beta.dat");
+    Schreiben(pfad, "alt\r\n");
+    QString fehler;
+    bool ok = true;
+    MitDateigrenze(3, [&] { ok = BytesSchreiben(pfad, "viel zu lang\r\n", fehler); });
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(fehler, QStringLiteral("Datei \"%1\" kann nicht erstellt werden. Die Datei ist zu groß.").arg(pfad));
+    EXPECT_EQ(Lesen(pfad), "alt\r\n");
+    EXPECT_EQ(QDir(Ordner()).entryList(QDir::Files | QDir::Hidden).size(), 1); // no temporary file left
+}
+
+TEST_F(SicherSchreiben, FehlgeschlagenerSyncIstFehlgeschlagenesSpeichern)
+{
+    const QString pfad = Ordner() + QLatin1String("Beta.dat");
+    Schreiben(pfad, "alt\r\n");
+    AufDatentraegerFestlegen([](int) { return EIO; });
+    QString fehler;
+    const bool ok = BytesSchreiben(pfad, "neu\r\n", fehler);
+    AufDatentraegerFestlegen({});
+    EXPECT_FALSE(ok);
+    EXPECT_TRUE(fehler.endsWith(QStringLiteral("Der Datenträger meldet einen Lese- oder Schreibfehler."))) << fehler.toStdString();
+    EXPECT_EQ(Lesen(pfad), "alt\r\n");
+}
+
+TEST_F(SicherSchreiben, BehaeltDieRechteUndSchreibtDasZielEinerVerknuepfung)
+{
+    const QString ziel = Ordner() + QLatin1String("woanders/Beta.dat");
+    Schreiben(ziel, "alt\r\n");
+    QFile::setPermissions(ziel, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup);
+    const QFileDevice::Permissions rechte = QFile::permissions(ziel);
+    const QString link = Ordner() + QLatin1String("Beta.dat");
+    ASSERT_TRUE(QFile::link(ziel, link));
+    QString fehler;
+    ASSERT_TRUE(BytesSchreiben(link, "neu\r\n", fehler)) << fehler.toStdString();
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(Lesen(ziel), "neu\r\n");
+    EXPECT_EQ(QFile::permissions(ziel), rechte);
 }
