@@ -11,7 +11,9 @@
 #include "util/texte.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QListWidget>
+#include <QLocale>
 #include <QMenu>
 #include <QPushButton>
 #include <QTextEdit>
@@ -105,6 +107,7 @@ void TSichernForm::Button2Click()
             continue;
         auto *eintrag = new QListWidgetItem(LaufwerkEintrag(laufwerk), ListBox1);
         eintrag->setData(Qt::UserRole, laufwerk.wurzel);
+        eintrag->setData(GeraetRolle, GeraetVon(laufwerk.wurzel));
     }
     if (ListBox1->count() == 0) {
         const QString keine = SichernS
@@ -120,9 +123,11 @@ void TSichernForm::Button2Click()
     Button1->setEnabled(ListBox1->count() > 0);
 }
 
-bool TSichernForm::Vorbereiten(const QString &sicherung)
+bool TSichernForm::Vorbereiten(const QString &wurzel)
 {
-    switch (SicherungVorbereiten(DatenOrdner, sicherung, SichernS)) {
+    const QString sicherung = SicherungsOrdner(wurzel);
+    const Vorbereitung vorbereitung = SicherungVorbereiten(DatenOrdner, wurzel, SichernS);
+    switch (vorbereitung.art) {
     case Vorbereitung::Bereit:
         return true;
     case Vorbereitung::DatenOrdnerFehlt:
@@ -135,6 +140,24 @@ bool TSichernForm::Vorbereiten(const QString &sicherung)
         Information(SichernS ? QStringLiteral("Es sind keine Datendateien zum Sichern vorhanden!")
                              : QStringLiteral("Es sind keine Datendateien zum Wiederherstellen vorhanden!"));
         break;
+    case Vorbereitung::OrdnerVerlaesstLaufwerk:
+        Fehler(QStringLiteral("Der Ordner \"%1\" ist eine Verknüpfung, die aus dem Laufwerk hinausführt, und wird "
+                              "nicht verwendet.")
+                   .arg(Nativ(sicherung)));
+        break;
+    case Vorbereitung::Verknuepfung:
+        Fehler(QStringLiteral("Die Datei \"%1\" ist eine Verknüpfung und wird nicht kopiert.\r\nDer Kopiervorgang "
+                              "wird abgebrochen.")
+                   .arg(Nativ(sicherung + vorbereitung.datei)));
+        break;
+    case Vorbereitung::ZuWenigPlatz: {
+        const QLocale deutsch(QLocale::German, QLocale::Germany);
+        Fehler(QStringLiteral("Im Ordner \"%1\" ist nicht genug Platz frei.\r\nBenötigt werden %2, frei sind %3.")
+                   .arg(Nativ(SichernS ? sicherung : DatenOrdner),
+                        deutsch.formattedDataSize(vorbereitung.benoetigt, 1, QLocale::DataSizeTraditionalFormat),
+                        deutsch.formattedDataSize(vorbereitung.frei, 1, QLocale::DataSizeTraditionalFormat)));
+        break;
+    }
     }
     return false;
 }
@@ -147,8 +170,15 @@ void TSichernForm::Button1Click()
     Button1->setEnabled(false);
     RichEdit1->setFocus();
     ReText(QStringLiteral("Kopierverlauf:"), true);
-    const QString sicherung = SicherungsOrdner(eintrag->data(Qt::UserRole).toString());
-    if (!Vorbereiten(sicherung)) {
+    const QString wurzel = eintrag->data(Qt::UserRole).toString();
+    // A stick pulled out or unmounted since the scan takes no backup.
+    if (!LaufwerkNochDa(wurzel, eintrag->data(GeraetRolle).toULongLong())) {
+        Fehler(QStringLiteral("Das Laufwerk \"%1\" ist nicht mehr bereit.").arg(Nativ(wurzel)));
+        Button2Click();
+        return;
+    }
+    const QString sicherung = SicherungsOrdner(wurzel);
+    if (!Vorbereiten(wurzel)) {
         Button2->setFocus();
         return;
     }
@@ -173,9 +203,11 @@ bool TSichernForm::CopyDateienOk(const QString &o1, const QString &o2)
 {
     const PassErgebnis ergebnis = KopierPass(o1, o2, Protokollierer(o1, o2, QStringLiteral("Kopiere: \"%1\" --> \"%2\" ...")),
                                              EingabenZulassen);
-    if (!ergebnis.Ok())
+    if (!ergebnis.Ok()) {
+        GrundMelden(ergebnis);
         Fehler(QStringLiteral("Fehler beim Kopieren der Datei \"%1\" nach \"%2\"!\r\nDer Kopiervorgang wird abgebrochen.")
                    .arg(Nativ(o1 + ergebnis.datei), Nativ(o2)));
+    }
     return ergebnis.Ok();
 }
 
@@ -183,9 +215,11 @@ bool TSichernForm::CheckDateienOk(const QString &o1, const QString &o2)
 {
     const PassErgebnis ergebnis = VergleichsPass(
         o1, o2, Protokollierer(o1, o2, QStringLiteral("Vergleiche: \"%1\" --> \"%2\" ...")), EingabenZulassen);
-    if (!ergebnis.Ok())
+    if (!ergebnis.Ok()) {
+        GrundMelden(ergebnis);
         Fehler(QStringLiteral("Fehler beim Vergleichen der Datei \"%1\" mit \"%2\"!\r\nDer Vergleichvorgang wird abgebrochen.")
                    .arg(Nativ(o1 + ergebnis.datei), Nativ(o2 + ergebnis.datei)));
+    }
     return ergebnis.Ok();
 }
 
@@ -202,8 +236,19 @@ JeDatei TSichernForm::Protokollierer(const QString &o1, const QString &o2, const
 
 void TSichernForm::EingabenZulassen()
 {
-    // Pending input is handled once per block, so the window stays responsive.
+    // Pending input is handled between blocks, so the window stays
+    // responsive; often enough for the hand, not at every block.
+    static QElapsedTimer zuletzt;
+    if (zuletzt.isValid() && zuletzt.elapsed() < 20)
+        return;
     QApplication::processEvents();
+    zuletzt.start();
+}
+
+void TSichernForm::GrundMelden(const PassErgebnis &ergebnis)
+{
+    if (!ergebnis.grund.isEmpty())
+        ReText(QStringLiteral("%1: %2").arg(ergebnis.datei, ergebnis.grund), false);
 }
 
 void TSichernForm::ReText(const QString &s, bool clearS)

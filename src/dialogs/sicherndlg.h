@@ -45,7 +45,12 @@ protected:
     void FormShow() override;
 
 private:
-    bool Vorbereiten(const QString &sicherung);
+    // The checks before a run; false after the message that says why not.
+    bool Vorbereiten(const QString &wurzel);
+    // Writes why a file failed into the log.
+    void GrundMelden(const PassErgebnis &ergebnis);
+    // Where a drive entry keeps the device its root was on at the scan.
+    static constexpr int GeraetRolle = Qt::UserRole + 1;
     // Writes the log line of each file of a pass.
     JeDatei Protokollierer(const QString &o1, const QString &o2, const QString &logZeile);
     static void EingabenZulassen();

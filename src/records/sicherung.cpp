@@ -1,9 +1,13 @@
 #include "sicherung.h"
 
 #include "teilnehmerordner.h"
+#include "util/dateifehler.h"
 #include "util/dateikopie.h"
+#include "util/laufwerke.h"
+#include "util/sicherschreiben.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QThread>
 
 namespace {
@@ -13,16 +17,57 @@ bool OrdnerAnlegen(const QString &ordner)
     return QDir(ordner).exists() || QDir().mkpath(ordner);
 }
 
-using DateiAktion = bool (*)(const QString &, const QString &, const std::function<void()> &);
+QString OhneTrenner(const QString &ordner)
+{
+    return ordner.endsWith(QLatin1Char('/')) ? ordner.chopped(1) : ordner;
+}
+
+// Whether a folder, links followed, still lies on the drive of `wurzel`.
+bool AufDemLaufwerk(const QString &ordner, const QString &wurzel)
+{
+    const QString echt = QFileInfo(OhneTrenner(ordner)).canonicalFilePath();
+    const QString basis = QFileInfo(OhneTrenner(wurzel)).canonicalFilePath();
+    if (echt.isEmpty() || basis.isEmpty())
+        return true; // nothing there yet: it will be made on the drive
+    const bool darunter = echt == basis || echt.startsWith(basis.endsWith(QLatin1Char('/')) ? basis : basis + QLatin1Char('/'));
+    return darunter && GeraetVon(echt) == GeraetVon(basis);
+}
+
+// The first participant file in `ordner` that is a link, or empty.
+QString ErsteVerknuepfung(const QString &ordner)
+{
+    for (const QFileInfo &eintrag : QDir(ordner).entryInfoList({QStringLiteral("*.dat")},
+                                                               QDir::AllEntries | QDir::Hidden | QDir::System)) {
+        if (eintrag.isSymLink())
+            return eintrag.fileName();
+    }
+    return {};
+}
+
+Vorbereitung Ergebnis(Vorbereitung::Art art, const QString &datei = {})
+{
+    Vorbereitung ergebnis;
+    ergebnis.art = art;
+    ergebnis.datei = datei;
+    return ergebnis;
+}
+
+qint64 InBloecken(qint64 bytes, qint64 block)
+{
+    return (bytes + block - 1) / block * block;
+}
+
+using DateiAktion = std::function<bool(const QString &, const QString &, const JeBlock &, QString *)>;
 
 PassErgebnis Pass(const QString &von, const QString &nach, const JeDatei &jeDatei, const JeBlock &jeBlock,
-                  DateiAktion aktion)
+                  const DateiAktion &aktion)
 {
     for (const QString &datei : TeilnehmerDateien(von)) {
         if (jeDatei)
             jeDatei(datei);
-        if (!aktion(von + datei, nach + datei, jeBlock))
-            return {datei};
+        QString grund;
+        if (!aktion(von + datei, nach + datei, jeBlock, &grund))
+            return {datei, grund};
     }
     return {};
 }
@@ -46,23 +91,67 @@ bool LaufwerkGeeignet(const QString &wurzel, bool sichernS)
     return geeignet;
 }
 
-Vorbereitung SicherungVorbereiten(const QString &datenOrdner, const QString &sicherungsOrdner, bool sichernS)
+qint64 BenoetigterPlatz(const QString &von, const QString &nach)
 {
+    const qint64 block = BlockGroesse(nach);
+    qint64 belegt = 0; // what the copies so far added
+    qint64 spitze = 0;
+    for (const QString &datei : TeilnehmerDateien(von)) {
+        const qint64 neu = InBloecken(QFileInfo(von + datei).size(), block);
+        const QFileInfo alt(nach + datei);
+        spitze = qMax(spitze, belegt + neu);
+        belegt += neu - (alt.isFile() ? InBloecken(alt.size(), block) : 0);
+    }
+    return spitze;
+}
+
+Vorbereitung SicherungVorbereiten(const QString &datenOrdner, const QString &wurzel, bool sichernS)
+{
+    const QString sicherung = SicherungsOrdner(wurzel);
     if (!OrdnerAnlegen(datenOrdner))
-        return Vorbereitung::DatenOrdnerFehlt;
-    if (sichernS && !OrdnerAnlegen(sicherungsOrdner))
-        return Vorbereitung::SicherungsOrdnerFehlt;
-    if (TeilnehmerDateien(sichernS ? datenOrdner : sicherungsOrdner).isEmpty())
-        return Vorbereitung::KeineDateien;
-    return Vorbereitung::Bereit;
+        return Ergebnis(Vorbereitung::DatenOrdnerFehlt);
+    if (!AufDemLaufwerk(sicherung, wurzel))
+        return Ergebnis(Vorbereitung::OrdnerVerlaesstLaufwerk);
+    if (sichernS && !OrdnerAnlegen(sicherung))
+        return Ergebnis(Vorbereitung::SicherungsOrdnerFehlt);
+    if (const QString link = ErsteVerknuepfung(sicherung); !link.isEmpty())
+        return Ergebnis(Vorbereitung::Verknuepfung, link);
+    const QString von = sichernS ? datenOrdner : sicherung;
+    const QString nach = sichernS ? sicherung : datenOrdner;
+    if (TeilnehmerDateien(von).isEmpty())
+        return Ergebnis(Vorbereitung::KeineDateien);
+    const qint64 frei = FreierPlatz(nach);
+    const qint64 benoetigt = BenoetigterPlatz(von, nach);
+    if (frei >= 0 && benoetigt > frei) {
+        Vorbereitung platz = Ergebnis(Vorbereitung::ZuWenigPlatz);
+        platz.benoetigt = benoetigt;
+        platz.frei = frei;
+        return platz;
+    }
+    return {};
 }
 
 PassErgebnis KopierPass(const QString &von, const QString &nach, const JeDatei &jeDatei, const JeBlock &jeBlock)
 {
-    return Pass(von, nach, jeDatei, jeBlock, DateiKopieren);
+    // Each copy is synced as it is written; the folder that holds the new
+    // names once at the end.
+    QString letzte;
+    PassErgebnis ergebnis = Pass(von, nach, jeDatei, jeBlock,
+                                 [&letzte](const QString &quelle, const QString &ziel, const JeBlock &block, QString *grund) {
+                                     letzte = QFileInfo(ziel).fileName();
+                                     return DateiKopieren(quelle, ziel, block, grund, false);
+                                 });
+    if (ergebnis.Ok() && !letzte.isEmpty()) {
+        if (const int fehler = OrdnerSyncen(nach))
+            return {letzte, SystemFehlerText(fehler)};
+    }
+    return ergebnis;
 }
 
 PassErgebnis VergleichsPass(const QString &von, const QString &nach, const JeDatei &jeDatei, const JeBlock &jeBlock)
 {
-    return Pass(von, nach, jeDatei, jeBlock, DateienGleich);
+    return Pass(von, nach, jeDatei, jeBlock,
+                [](const QString &a, const QString &b, const JeBlock &block, QString *grund) {
+                    return DateienGleich(a, b, block, grund);
+                });
 }

@@ -15,24 +15,41 @@ QString SicherungsOrdner(const QString &wurzel);
 bool LaufwerkGeeignet(const QString &wurzel, bool sichernS);
 
 // What must hold before a copy can start.
-enum class Vorbereitung {
-    Bereit,
-    DatenOrdnerFehlt,       // the data folder cannot be made
-    SicherungsOrdnerFehlt,  // the backup folder cannot be made
-    KeineDateien,           // the source holds no participant file
+struct Vorbereitung {
+    enum Art {
+        Bereit,
+        DatenOrdnerFehlt,       // the data folder cannot be made
+        SicherungsOrdnerFehlt,  // the backup folder cannot be made
+        KeineDateien,           // the source holds no participant file
+        OrdnerVerlaesstLaufwerk, // the backup folder is a link that leads off the drive
+        Verknuepfung,           // a participant file on the drive is a link (`datei`)
+        ZuWenigPlatz,           // the target lacks room (`benoetigt`, `frei`)
+    };
+    Art art = Bereit;
+    QString datei;
+    qint64 benoetigt = 0;
+    qint64 frei = 0;
 };
-// Makes the data folder (and, for a backup, the backup folder) where
-// missing and checks that the source holds a participant file.
-Vorbereitung SicherungVorbereiten(const QString &datenOrdner, const QString &sicherungsOrdner, bool sichernS);
+// Makes the data folder (and, for a backup, the backup folder of the drive
+// with root `wurzel`) where missing, checks that the source holds a
+// participant file, that nothing on the drive leads off it through a link,
+// and that the target has room for the copies.
+Vorbereitung SicherungVorbereiten(const QString &datenOrdner, const QString &wurzel, bool sichernS);
+
+// The room a copy pass needs in `nach`: each copy is written beside the
+// old one before that goes, so the files are counted in the order the pass
+// copies them, each in whole blocks of the target.
+qint64 BenoetigterPlatz(const QString &von, const QString &nach);
 
 // Runs before each file with its name, and before each block of it.
 using JeDatei = std::function<void(const QString &datei)>;
 using JeBlock = std::function<void()>;
 
 // How a pass over a folder ended: `datei` names the first file that
-// failed, empty when every file went well.
+// failed and `grund` says why; both empty when every file went well.
 struct PassErgebnis {
     QString datei;
+    QString grund;
     bool Ok() const { return datei.isEmpty(); }
 };
 

@@ -9,9 +9,23 @@
 // in the order the file system returns them.
 QStringList TeilnehmerDateien(const QString &ordner);
 
-// The participant names of a folder (file names without ".dat"; a file
-// called only ".dat" has none), in file-system order.
+// A participant's name and the name of its file. The extension counts in
+// any letter case ("Beta.DAT" from a Windows stick is participant Beta);
+// where both "X.dat" and "X.DAT" exist, "X.dat" is the participant's file.
+struct TeilnehmerEintrag {
+    QString name;
+    QString datei;
+};
+// Every participant of a folder once (a file called only ".dat" is none),
+// in file-system order.
+QList<TeilnehmerEintrag> TeilnehmerEintraege(const QString &ordner);
+
+// The participant names of a folder, in file-system order.
 QStringList TeilnehmerNamen(const QString &ordner);
+
+// The path of a participant's file: "<ordner><name>.dat", or the file of
+// that name whose extension is spelled otherwise.
+QString TeilnehmerPfad(const QString &ordner, const QString &name);
 
 // What a scan of the participant list finds in a folder.
 struct TeilnehmerListe {

@@ -3,12 +3,16 @@
 #include "texte.h"
 
 #include <QDir>
+#include <QFile>
 #include <QStorageInfo>
 #include <algorithm>
+
+#include <sys/stat.h>
 
 namespace {
 
 std::function<QList<Laufwerk>()> festeListe;
+std::function<qint64(const QString &)> festerPlatz;
 
 bool IstPseudo(const QByteArray &typ)
 {
@@ -104,4 +108,39 @@ QString LaufwerkEintrag(const Laufwerk &laufwerk)
         break;
     }
     return {};
+}
+
+quint64 GeraetVon(const QString &pfad)
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(pfad).constData(), &info) != 0)
+        return 0;
+    return quint64(info.st_dev);
+}
+
+bool LaufwerkNochDa(const QString &wurzel, quint64 geraet)
+{
+    const QList<Laufwerk> liste = Laufwerke();
+    const bool gelistet = std::any_of(liste.begin(), liste.end(),
+                                      [&wurzel](const Laufwerk &laufwerk) { return laufwerk.wurzel == wurzel; });
+    return gelistet && geraet != 0 && GeraetVon(wurzel) == geraet;
+}
+
+qint64 FreierPlatz(const QString &pfad)
+{
+    if (festerPlatz)
+        return festerPlatz(pfad);
+    const QStorageInfo volume(pfad);
+    return volume.isValid() && volume.isReady() ? volume.bytesAvailable() : -1;
+}
+
+qint64 BlockGroesse(const QString &pfad)
+{
+    const QStorageInfo volume(pfad);
+    return volume.isValid() && volume.blockSize() > 0 ? volume.blockSize() : 4096;
+}
+
+void FreierPlatzFestlegen(std::function<qint64(const QString &)> platz)
+{
+    festerPlatz = std::move(platz);
 }
