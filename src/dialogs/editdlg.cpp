@@ -2,6 +2,7 @@
 
 #include "ui/dialoganordnung.h"
 #include "ui/schalterhoehe.h"
+#include "ui/zeilenfeld.h"
 #include "util/texte.h"
 
 #include <QKeyEvent>
@@ -17,6 +18,7 @@ TEditForm::TEditForm(QWidget *eltern) : MwDialog(eltern)
     Label1 = new QLabel(this);
     Edit1 = new QLineEdit(this);
     Label1->setBuddy(Edit1);
+    ZeilenfeldEinrichten(Edit1, 100);
     Button1->setDefault(true);
     Edit1->installEventFilter(this);
     connect(Edit1, &QLineEdit::textChanged, this, &TEditForm::Edit1Change);

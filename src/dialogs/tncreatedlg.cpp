@@ -3,7 +3,7 @@
 #include "records/teilnehmername.h"
 #include "records/teilnehmerordner.h"
 #include "ui/dialoganordnung.h"
-#include "ui/eingabelaenge.h"
+#include "ui/zeilenfeld.h"
 #include "ui/meldungen.h"
 #include "ui/schalterhoehe.h"
 #include "util/ordner.h"
@@ -31,7 +31,7 @@ TTnCreateForm::TTnCreateForm(QWidget *eltern) : MwDialog(eltern)
     Label3->setBuddy(Edit3);
     Button1->setDefault(true);
     for (QLineEdit *feld : {Edit1, Edit2, Edit3}) {
-        EingabeBegrenzen(feld, 100);
+        ZeilenfeldEinrichten(feld, 100);
         connect(feld, &QLineEdit::returnPressed, this, &TTnCreateForm::Edit1KeyPress);
     }
     connect(Edit1, &QLineEdit::textChanged, this, &TTnCreateForm::Edit1Change);

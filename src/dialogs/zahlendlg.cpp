@@ -3,6 +3,7 @@
 #include "ui/dialoganordnung.h"
 #include "ui/meldungen.h"
 #include "ui/schalterhoehe.h"
+#include "ui/zeilenfeld.h"
 #include "util/texte.h"
 
 #include <QKeyEvent>
@@ -21,6 +22,8 @@ TZahlenForm::TZahlenForm(QWidget *eltern) : MwDialog(eltern)
     Button1 = new QPushButton(this);
     Button2 = new QPushButton(this);
     Label1->setBuddy(Edit1);
+    // Its length is set for each use by the caller.
+    ZeilenfeldEinrichten(Edit1, 0);
     Hoch->setArrowType(Qt::UpArrow);
     Runter->setArrowType(Qt::DownArrow);
     for (QToolButton *pfeil : {Hoch, Runter}) {

@@ -5,7 +5,7 @@
 
 #include "dialogs/editdlg.h"
 #include "ui/fokus.h"
-#include "ui/eingabelaenge.h"
+#include "ui/zeilenfeld.h"
 #include "ui/statusleiste.h"
 #include "util/ordner.h"
 #include "util/toene.h"
@@ -153,7 +153,7 @@ bool TForm1::eventFilter(QObject *objekt, QEvent *ereignis)
 void TForm1::ZeilenEingabenEinrichten()
 {
     for (QLineEdit *feld : {Edit1, Edit2, Edit4, Edit3, Edit5})
-        EingabeBegrenzen(feld, 100);
+        ZeilenfeldEinrichten(feld, 100);
     for (QLineEdit *feld : {Edit1, Edit2, Edit4})
         connect(feld, &QLineEdit::returnPressed, this, [this, feld] { Edit1KeyPress(feld); });
 }

@@ -2,7 +2,10 @@
 
 class QLineEdit;
 
-// Limits what can be typed into a field to `laenge` characters without
-// cutting a longer text that the program puts there (a date read from a
-// file may be longer, and must survive being shown and saved).
-void EingabeBegrenzen(QLineEdit *feld, int laenge);
+// A one-line field: what is typed or pasted into it never holds a line
+// break, a field separator or another control character (each becomes a
+// blank, CR LF one blank), never the block separator text, and typing does
+// not make the text longer than `grenze` characters (0: no limit). Text the
+// program puts there (read from a file) is shown whole, however long and
+// whatever it holds, and stays editable.
+void ZeilenfeldEinrichten(QLineEdit *feld, int grenze);

@@ -32,18 +32,95 @@ qsizetype KodierungErkennen(QByteArrayView bytes, Kodierung &kodierung)
     return 0;
 }
 
+namespace {
+
+QString Windows1252Text(QByteArrayView bytes)
+{
+    return QStringDecoder("windows-1252")(bytes);
+}
+
+// The length of the valid UTF-8 sequence at the start of `bytes`, or 0
+// (overlong forms, surrogates and code points beyond U+10FFFF are invalid).
+qsizetype Utf8Folge(QByteArrayView bytes)
+{
+    const auto byte = [&bytes](qsizetype i) { return static_cast<unsigned char>(bytes[i]); };
+    const unsigned char erstes = byte(0);
+    if (erstes < 0x80)
+        return 1;
+    qsizetype laenge = 0;
+    unsigned char min = 0x80, max = 0xBF; // the range of the second byte
+    if (erstes >= 0xC2 && erstes <= 0xDF) {
+        laenge = 2;
+    } else if (erstes >= 0xE0 && erstes <= 0xEF) {
+        laenge = 3;
+        min = erstes == 0xE0 ? 0xA0 : 0x80;
+        max = erstes == 0xED ? 0x9F : 0xBF;
+    } else if (erstes >= 0xF0 && erstes <= 0xF4) {
+        laenge = 4;
+        min = erstes == 0xF0 ? 0x90 : 0x80;
+        max = erstes == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (bytes.size() < laenge || byte(1) < min || byte(1) > max)
+        return 0;
+    for (qsizetype i = 2; i < laenge; ++i) {
+        if (byte(i) < 0x80 || byte(i) > 0xBF)
+            return 0;
+    }
+    return laenge;
+}
+
+// UTF-8 in which every byte that is not part of a valid sequence is read
+// as its Windows-1252 character (an "ä" another editor wrote as one byte),
+// so that the next save repairs it instead of turning it into U+FFFD.
+QString Utf8Text(QByteArrayView bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8(bytes);
+    if (!utf8.hasError())
+        return text;
+    text.clear();
+    qsizetype gueltigAb = 0;
+    qsizetype i = 0;
+    while (i < bytes.size()) {
+        const qsizetype folge = Utf8Folge(bytes.sliced(i));
+        if (folge > 0) {
+            i += folge;
+            continue;
+        }
+        qsizetype ungueltigBis = i + 1;
+        while (ungueltigBis < bytes.size() && Utf8Folge(bytes.sliced(ungueltigBis)) == 0)
+            ++ungueltigBis;
+        text += QString::fromUtf8(bytes.sliced(gueltigAb, i - gueltigAb));
+        text += Windows1252Text(bytes.sliced(i, ungueltigBis - i));
+        gueltigAb = i = ungueltigBis;
+    }
+    text += QString::fromUtf8(bytes.sliced(gueltigAb));
+    return text;
+}
+
+// UTF-16 of an odd length: the last byte cannot be a character and is left
+// out, instead of becoming one more (replacement) character or line.
+QString Utf16Text(QByteArrayView bytes, QStringDecoder::Encoding art)
+{
+    return QStringDecoder(art, QStringDecoder::Flag::Stateless)(bytes.first(bytes.size() & ~qsizetype(1)));
+}
+
+} // namespace
+
 QString AlsText(QByteArrayView bytes, Kodierung kodierung)
 {
     switch (kodierung) {
     case Kodierung::Utf8MitMarke:
     case Kodierung::Utf8OhneMarke:
-        return QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless)(bytes);
+        return Utf8Text(bytes);
     case Kodierung::Utf16LE:
-        return QStringDecoder(QStringDecoder::Utf16LE, QStringDecoder::Flag::Stateless)(bytes);
+        return Utf16Text(bytes, QStringDecoder::Utf16LE);
     case Kodierung::Utf16BE:
-        return QStringDecoder(QStringDecoder::Utf16BE, QStringDecoder::Flag::Stateless)(bytes);
+        return Utf16Text(bytes, QStringDecoder::Utf16BE);
     case Kodierung::Windows1252:
-        return QStringDecoder("windows-1252")(bytes);
+        return Windows1252Text(bytes);
     }
     return {};
 }

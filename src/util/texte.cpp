@@ -16,6 +16,25 @@ QString Trimmen(const QString &text)
     return text.mid(anfang, ende - anfang);
 }
 
+QString Einzeilig(const QString &text)
+{
+    QString ergebnis;
+    ergebnis.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar zeichen = text.at(i);
+        const bool steuer = zeichen.category() == QChar::Other_Control || zeichen == QChar::LineSeparator
+                            || zeichen == QChar::ParagraphSeparator;
+        if (!steuer) {
+            ergebnis += zeichen;
+            continue;
+        }
+        ergebnis += QLatin1Char(' ');
+        if (zeichen == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
+            ++i;
+    }
+    return ergebnis;
+}
+
 QString KuerzelEntfernen(const QString &text)
 {
     QString ergebnis = text;

@@ -6,6 +6,11 @@
 // (blanks and control characters), the way every field value is read.
 QString Trimmen(const QString &text);
 
+// A text for a one-line field: every line break, field separator (code
+// 11), paragraph or line separator and other control character becomes a
+// blank; CR LF becomes one blank.
+QString Einzeilig(const QString &text);
+
 // The text with every "&" removed ("S&chließen" gives "Schließen").
 QString KuerzelEntfernen(const QString &text);
 

@@ -66,3 +66,29 @@ TEST(Kodierung, AnsiDateiMitFremdemZeichenWirdUtf8MitMarke)
     EXPECT_EQ(ZeilenInBytes({polnisch}, k), "\xEF\xBB\xBF" + polnisch.toUtf8() + "\r\n");
     EXPECT_EQ(k, Kodierung::Utf8MitMarke);
 }
+
+TEST(Kodierung, UngueltigeBytesUndUngeradeLaengen)
+{
+    const struct {
+        const char *name;
+        QByteArray bytes;
+        QStringList zeilen;
+    } faelle[] = {
+        // An "ä" another editor wrote as one byte into a UTF-8 file.
+        {"Latin-1-Byte in UTF-8 mit Marke", "\xEF\xBB\xBF" "K\xE4se \xC3\xA4\r\n", {QStringLiteral("Käse ä")}},
+        {"abgebrochene Folge am Ende", "\xEF\xBB\xBF" "a\xC3", {QStringLiteral("aÃ")}},
+        {"Ersatzzeichen bleibt Ersatzzeichen", "\xEF\xBB\xBF" "\xEF\xBF\xBD", {QStringLiteral("\uFFFD")}},
+        {"nur die Marke", "\xEF\xBB\xBF", {}},
+        {"nur die UTF-16-Marke", "\xFF\xFE", {}},
+        {"UTF-16 ungerade", Utf16Datei(QStringLiteral("ab\r\n"), true) + "x", {QStringLiteral("ab")}},
+        {"UTF-16 nur Marke und ein Byte", "\xFE\xFF" "x", {}},
+    };
+    for (const auto &fall : faelle) {
+        Kodierung k = Kodierung::Windows1252;
+        EXPECT_EQ(BytesInZeilen(fall.bytes, k), fall.zeilen) << fall.name;
+    }
+    // The next save repairs the byte.
+    Kodierung k = Kodierung::Windows1252;
+    const QStringList zeilen = BytesInZeilen("\xEF\xBB\xBF" "K\xE4se\r\n", k);
+    EXPECT_EQ(ZeilenInBytes(zeilen, k), QByteArray("\xEF\xBB\xBF" "K\xC3\xA4se\r\n"));
+}
