@@ -1,7 +1,8 @@
 #pragma once
 
-class QApplication;
+class QCoreApplication;
 
-// What runs before any window exists: the German Qt texts and the
-// corrections of the day and month names.
-void ProgrammVorbereiten(QApplication &anwendung);
+// What runs before any window exists (also for work without one): the
+// names and version, the German Qt texts and the corrections of the day and
+// month names.
+void ProgrammVorbereiten(QCoreApplication &anwendung);
