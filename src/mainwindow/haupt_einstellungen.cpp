@@ -30,6 +30,15 @@ bool ZahlLesen(const QSettings &s, const QString &name, qint64 &wert)
     return ok;
 }
 
+// Without a stored choice the data folder lies beside the program, as on a
+// portable copy; where it cannot be made there, as in the folder of an
+// installed program, it goes to the documents folder instead.
+int ErsteOrdnerWahl()
+{
+    return OrdnerAnlegbar(Programmordner() + QLatin1String("Merkwerk/")) ? Menutag::Programmordner
+                                                                         : Menutag::EigeneDateien;
+}
+
 } // namespace
 
 QString TForm1::DatenOrdnerPfad() const
@@ -99,7 +108,7 @@ void TForm1::RegistryLadenSpeichern(bool ladenS)
         return;
     }
     qint64 zahl = 0;
-    AktOrdner(ZahlLesen(s, QStringLiteral("AktOrdner"), zahl) ? int(zahl) : Menutag::Programmordner, false);
+    AktOrdner(ZahlLesen(s, QStringLiteral("AktOrdner"), zahl) ? int(zahl) : ErsteOrdnerWahl(), false);
     setDatFilename(s.value(QStringLiteral("Teilnehmer")).toString());
 
     const QString name = s.value(QStringLiteral("FontName")).toString();

@@ -3,7 +3,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 namespace {
 QString festeDokumente;
@@ -44,6 +46,23 @@ void EigeneDokumenteFestlegen(const QString &pfad)
 void ProgrammordnerFestlegen(const QString &pfad)
 {
     festerProgrammordner = pfad;
+}
+
+bool OrdnerAnlegbar(const QString &pfad)
+{
+    // The folder itself, or the nearest one above it that exists: what can be
+    // made there decides.
+    QString ordner = QDir::cleanPath(QDir(pfad).absolutePath());
+    while (!QFileInfo::exists(ordner)) {
+        const QString oben = QFileInfo(ordner).path();
+        if (oben == ordner)
+            return false;
+        ordner = oben;
+    }
+    if (!QFileInfo(ordner).isDir())
+        return false;
+    const QTemporaryDir probe(ordner + QLatin1String("/.Merkwerk-XXXXXX"));
+    return probe.isValid();
 }
 
 QString OrdnerTeil(const QString &pfad)

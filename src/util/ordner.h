@@ -15,6 +15,11 @@ QString TempOrdner();
 void EigeneDokumenteFestlegen(const QString &pfad);
 void ProgrammordnerFestlegen(const QString &pfad);
 
+// Whether the folder can be used for files: it exists and a folder can be
+// made in it, or it can be made with its missing parents. Tried for real, so
+// that rights, access lists and read-only mounts all count.
+bool OrdnerAnlegbar(const QString &pfad);
+
 // The folder part of a path, with its trailing "/" ("a/b.dat" gives "a/").
 QString OrdnerTeil(const QString &pfad);
 // The name part of a path ("a/b.dat" gives "b.dat"; "a/" gives "").

@@ -144,6 +144,9 @@ TEST_F(Einstellungen, OrdnerwechselOhneTeilnehmerRaeumtLeerenOrdnerAuf)
 TEST_F(Einstellungen, DatenordnerNichtAnlegbar)
 {
     // A file where the program folder should be: no folder can go there.
+    // The program folder is the stored choice (without one, the first start
+    // would take the documents folder).
+    Gespeichert().setValue("AktOrdner", 2);
     Schreiben(Ordner() + "keinordner", "");
     ProgrammordnerFestlegen(Ordner() + "keinordner");
     TForm1 &f = Starten(false);
