@@ -59,6 +59,8 @@ void MonatsnamenKorrigieren()
 
 QString DatumText(const QDate &datum)
 {
+    if (!datum.isValid())
+        return {};
     return QStringLiteral("%1. %2 %3")
         .arg(datum.day())
         .arg(ProgrammDatumsnamen().langeMonate.value(datum.month() - 1))
@@ -69,5 +71,7 @@ QString TagStr(const QDate &datum)
 {
     // Fixed German prefixes, Monday = 1 as QDate counts.
     static const char *const kuerzel[] = {"Mo", "Di", "Mi", "Do", "Fr", "Sa", "So"};
+    if (!datum.isValid())
+        return {}; // it has no weekday
     return QLatin1String(kuerzel[datum.dayOfWeek() - 1]) + QLatin1String("., ") + DatumText(datum);
 }

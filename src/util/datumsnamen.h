@@ -21,8 +21,9 @@ void TagesnamenOhnePunkt();
 // long month name "JANUAR" becomes "Jänner".
 void MonatsnamenKorrigieren();
 
-// The program's date format "d. mmmm yyyy" with the long month names.
+// The program's date format "d. mmmm yyyy" with the long month names;
+// empty for an invalid date.
 QString DatumText(const QDate &datum);
 // The day text: two-letter German weekday, "., " and the date text,
-// for example "Di., 5. März 2024".
+// for example "Di., 5. März 2024"; empty for an invalid date.
 QString TagStr(const QDate &datum);

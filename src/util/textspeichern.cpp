@@ -32,7 +32,8 @@ QByteArray RtfDokument(const QString &text, const RtfSchrift *schrift)
     QByteArray format;
     if (schrift) {
         rtf += "{\\fonttbl{\\f0\\fnil\\fcharset" + QByteArray::number(schrift->zeichensatz) + ' ';
-        RtfZeichen(rtf, schrift->schrift.family());
+        // ";" ends a name in the font table, escaped or not.
+        RtfZeichen(rtf, QString(schrift->schrift.family()).remove(QLatin1Char(';')));
         rtf += ";}}";
         const QColor farbe = schrift->farbe;
         rtf += "{\\colortbl ;\\red" + QByteArray::number(farbe.red()) + "\\green" + QByteArray::number(farbe.green())

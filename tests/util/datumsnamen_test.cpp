@@ -1,6 +1,7 @@
 #include "util/datumsnamen.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 class Datumsnamen_ : public ::testing::Test
 {
@@ -27,6 +28,15 @@ TEST_F(Datumsnamen_, TagStrMitJaenner)
     };
     for (const auto &fall : faelle)
         EXPECT_EQ(TagStr(fall.datum), QString::fromUtf8(fall.text));
+}
+
+TEST_F(Datumsnamen_, UngueltigesDatumGibtKeinenText)
+{
+    // It has no weekday: the table of prefixes must not be read before its start.
+    for (const QDate &datum : {QDate(), QDate(2024, 2, 30), QDate::fromJulianDay(std::numeric_limits<qint64>::min())}) {
+        EXPECT_EQ(TagStr(datum), QString());
+        EXPECT_EQ(DatumText(datum), QString());
+    }
 }
 
 TEST_F(Datumsnamen_, KorrekturenWirkenWoDieNamenPassen)

@@ -29,6 +29,14 @@ TEST(TextSpeichern, RtfInDerProgrammschrift)
     EXPECT_FALSE(RtfDokument(QStringLiteral("x"), nullptr).contains("fonttbl"));
 }
 
+TEST(TextSpeichern, RtfSchriftnameOhneSemikolon)
+{
+    // ";" ends a name in the font table: the rest would be read as text.
+    const RtfSchrift rtfSchrift{QFont(QStringLiteral("Sym;bol")), QColor(Qt::black), 2};
+    const QByteArray rtf = RtfDokument(QStringLiteral("x"), &rtfSchrift);
+    EXPECT_TRUE(rtf.contains("{\\fonttbl{\\f0\\fnil\\fcharset2 Symbol;}}")) << rtf.toStdString();
+}
+
 class TextDatei : public Umgebung
 {
 };
