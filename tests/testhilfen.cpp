@@ -19,8 +19,13 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <QClipboard>
+#include <QGuiApplication>
+
 #include <csignal>
+#include <sys/fsuid.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 // Waits for dialogs that have not come yet; a test must not leave any behind.
@@ -282,6 +287,31 @@ void MitDateigrenze(qint64 bytes, const std::function<void()> &aktion)
     setrlimit(RLIMIT_FSIZE, &klein);
     aktion();
     setrlimit(RLIMIT_FSIZE, &alt);
+}
+
+void Umgebung::OhneSchreibrecht(const QString &ordner, const std::function<void()> &aktion) const
+{
+    const QFileDevice::Permissions vorher = QFile::permissions(ordner);
+    QFile::setPermissions(ordner, QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup
+                                      | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther);
+    const bool root = ::geteuid() == 0;
+    if (root) {
+        // The unprivileged user must reach the folder to be refused there.
+        for (QString oben = OrdnerTeil(ordner.chopped(1)); oben.startsWith(Ordner()); oben = OrdnerTeil(oben.chopped(1)))
+            QFile::setPermissions(oben, QFile::permissions(oben) | QFileDevice::ExeOther | QFileDevice::ReadOther);
+        ::setfsuid(65534);
+    }
+    aktion();
+    if (root)
+        ::setfsuid(0);
+    QFile::setPermissions(ordner, vorher);
+}
+
+void Einfuegen(QWidget *ziel, const QString &text)
+{
+    QGuiApplication::clipboard()->setText(text);
+    ziel->setFocus();
+    QTest::keyClick(ziel, Qt::Key_V, Qt::ControlModifier);
 }
 
 QStringList Eintraege(const QListWidget *liste)

@@ -62,6 +62,12 @@ protected:
     QStringList TeilnehmerZeilen(const QString &name) const;
     int TeilnehmerDateienZahl() const;
 
+    // Runs `aktion` while `ordner` (in the temporary world) cannot be
+    // written: its permissions say so, and where the tests run as root
+    // (whom permissions do not stop) the file-system checks of this thread
+    // are made as an unprivileged user.
+    void OhneSchreibrecht(const QString &ordner, const std::function<void()> &aktion) const;
+
     Meldungsprotokoll protokoll;
     int toene = 0;
     QStringList gespielteToene;
@@ -90,6 +96,9 @@ bool Warten(std::function<bool()> bedingung, int frist = 5000);
 // Runs `aktion` while no file may grow beyond `bytes`: writes past it fail,
 // also for root, as on a full disk.
 void MitDateigrenze(qint64 bytes, const std::function<void()> &aktion);
+
+// Puts `text` on the clipboard and pastes it into `ziel` with Ctrl+V.
+void Einfuegen(QWidget *ziel, const QString &text);
 
 // The texts of a list's entries, in order.
 class QListWidget;

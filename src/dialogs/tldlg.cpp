@@ -66,6 +66,7 @@ void TTlForm::SchalterEinrichten()
 
 void TTlForm::FormShow()
 {
+    fehlerGemeldet = false;
     SchalterEinrichten();
     ListBox1->clear();
     ListBox1->setFocus();
@@ -81,8 +82,12 @@ void TTlForm::Timer1Timer()
 bool TTlForm::DateienEinlesen(const QString &pfad)
 {
     const TeilnehmerListe liste = TeilnehmerEinlesen(OrdnerTeil(pfad.isEmpty() ? DatFilename : pfad), FKlasse);
-    if (!liste.fehler.isEmpty())
+    // An unreadable file is reported once while the list is open, not at
+    // every change of the filter.
+    if (!liste.fehler.isEmpty() && !fehlerGemeldet) {
         Fehler(liste.fehler);
+        fehlerGemeldet = true;
+    }
     KlassenSl = liste.klassen;
     ListBox1->clear();
     ListBox1->addItems(liste.namen);

@@ -46,4 +46,5 @@ protected:
 private:
     TKlassenForm *klassenForm;
     QString FKlasse;
+    bool fehlerGemeldet = false;
 };

@@ -2,6 +2,7 @@
 // Unit Haupt: the main window. Its members are defined in several files,
 // one concern each (haupt_*.cpp).
 
+#include "util/dateistand.h"
 #include "util/kodierung.h"
 
 #include <QMainWindow>
@@ -51,6 +52,8 @@ public:
     void DialogeErstellen();
 
     // --- the participant document ---
+    // The lines of the open file; changed only through ZeilenUebernehmen,
+    // which keeps the day count with them.
     QStringList DatSl;
     Kodierung DatKodierung = Kodierung::Utf8MitMarke;
 
@@ -63,6 +66,8 @@ public:
     // Writes the shown day when it changed, or always with `unbedingtS`;
     // false only when the file could not be written.
     bool Speichern(bool unbedingtS);
+    // Whether a shown value differs from the snapshot.
+    bool Geaendert() const;
 
     QString Teilnehmer() const;
     void setTeilnehmer(const QString &wert);
@@ -213,14 +218,20 @@ private:
     void ZeilenEingabenEinrichten();
     void Edit1KeyPress(QLineEdit *feld);
     bool HauptKuerzelVorrang(QKeyEvent *taste) const;
+    static bool WeicherUmbruch(QKeyEvent *taste);
     void FensterTitelSetzen(const QString &name);
     void DatenOrdnerEntfernenWennLeer();
     void SchnappschussNehmen();
+    void ZeilenUebernehmen(QStringList zeilen);
+    // The file changed on disk since it was read: overwrite, or keep both.
+    bool FremdeAenderungBehandeln(const QStringList &neu);
     bool DateiLesen(const QString &pfad);
     void FelderLeeren();
 
     QString FDatFilename;
     int FAktNummer = 0;
+    int tageZahl = 0; // the day count of DatSl
+    DateiStand FDateiStand; // the file as it was read or last written
     int ordnerWahl = 0; // the checked folder item (a Menutag::Ordner), 0 before the settings are read
     bool ersteAnzeige = true;
 

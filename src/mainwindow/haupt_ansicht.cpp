@@ -83,14 +83,16 @@ void TForm1::UpdateMenus()
 
 void TForm1::Button1Click()
 {
-    Speichern(false);
+    if (!Speichern(false))
+        return; // the shown day keeps its edit
     setAktNummer(FAktNummer + 1);
     Edit3->setFocus();
 }
 
 void TForm1::Button2Click()
 {
-    Speichern(false);
+    if (!Speichern(false))
+        return;
     setAktNummer(FAktNummer - 1);
     Edit3->setFocus();
 }
@@ -138,6 +140,11 @@ bool TForm1::HauptKuerzelVorrang(QKeyEvent *taste) const
 
 bool TForm1::eventFilter(QObject *objekt, QEvent *ereignis)
 {
+    if (objekt == RichEdit1 && ereignis->type() == QEvent::KeyPress && WeicherUmbruch(static_cast<QKeyEvent *>(ereignis))) {
+        // Shift+Enter breaks the line like Enter: the file knows only lines.
+        RichEdit1->textCursor().insertBlock();
+        return true;
+    }
     if (ereignis->type() == QEvent::ShortcutOverride
         && HauptKuerzelVorrang(static_cast<QKeyEvent *>(ereignis))) {
         ereignis->ignore();
@@ -148,6 +155,12 @@ bool TForm1::eventFilter(QObject *objekt, QEvent *ereignis)
         FensterEinrichten();
     }
     return QMainWindow::eventFilter(objekt, ereignis);
+}
+
+bool TForm1::WeicherUmbruch(QKeyEvent *taste)
+{
+    return (taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter)
+           && taste->modifiers().testFlag(Qt::ShiftModifier);
 }
 
 void TForm1::ZeilenEingabenEinrichten()

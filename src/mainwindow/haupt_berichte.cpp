@@ -39,7 +39,8 @@ void TForm1::MenuDateiDruckenTagClick()
     static const char *const titel[] = {"Aktueller Tag als Text", "Gesamte Tage des aktuellen Teilnehmers als Text",
                                         "Hausaufgabenauswertung des aktuellen Teilnehmers",
                                         "Kommentarauswertung aller Teilnehmer"};
-    Speichern(false);
+    if (!Speichern(false))
+        return;
     DruckenForm->SchriftartZuweisen();
     DruckenForm->setWindowTitle(QString::fromUtf8(titel[qBound<int>(TagBericht, art, KommentarBericht) - 1]));
     if (art == KommentarBericht) {

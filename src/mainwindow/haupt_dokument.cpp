@@ -6,6 +6,8 @@
 #include "records/bloecke.h"
 #include "records/teilnehmerdatei.h"
 #include "ui/meldungen.h"
+#include "records/teilnehmerordner.h"
+#include "util/dateistand.h"
 #include "util/ordner.h"
 #include "util/texte.h"
 
@@ -36,14 +38,16 @@ void TForm1::FensterTitelSetzen(const QString &name)
 
 void TForm1::setDatFilename(const QString &name)
 {
-    FDatFilename = DatenOrdnerPfad() + name + QLatin1String(".dat");
-    DatSl.clear();
+    // A name never leads out of the data folder.
+    const bool gueltig = !name.isEmpty() && !name.contains(QLatin1Char('/')) && name != QLatin1String("..");
+    const QString ordner = DatenOrdnerPfad();
+    FDatFilename = gueltig ? TeilnehmerPfad(ordner, name) : ordner + name + QLatin1String(".dat");
+    ZeilenUebernehmen({});
     setKlasse(QString());
     setTeilnehmer(QString());
     setKommentar(QString());
-    const bool laden = !name.isEmpty() && QFileInfo(FDatFilename).isFile();
-    if (!laden) {
-        FDatFilename = OrdnerTeil(FDatFilename);
+    if (!gueltig || !QFileInfo(FDatFilename).isFile()) {
+        FDatFilename = ordner;
         FensterTitelSetzen(QStringLiteral("KeinName"));
         setAktNummer(FAktNummer);
         return;
@@ -53,7 +57,6 @@ void TForm1::setDatFilename(const QString &name)
         return;
     FensterTitelSetzen(name);
     setTeilnehmer(name);
-    ZeilenVorbereiten(DatSl);
     const Felder kopf = FelderTeilen(DatSl.first());
     setKlasse(kopf.erstes);
     setKommentar(kopf.zweites);
@@ -67,18 +70,27 @@ bool TForm1::DateiLesen(const QString &pfad)
     QString fehler;
     QStringList zeilen;
     Kodierung kodierung = DatKodierung;
+    const DateiStand stand = StandVon(pfad);
     if (!ZeilenLesen(pfad, zeilen, kodierung, fehler)) {
         Fehler(fehler);
         return false;
     }
-    DatSl = zeilen;
+    ZeilenVorbereiten(zeilen);
+    ZeilenUebernehmen(std::move(zeilen));
     DatKodierung = kodierung;
+    FDateiStand = stand;
     return true;
+}
+
+void TForm1::ZeilenUebernehmen(QStringList zeilen)
+{
+    DatSl = std::move(zeilen);
+    tageZahl = TageZaehlen(DatSl);
 }
 
 int TForm1::MaxNummer() const
 {
-    return TageZaehlen(DatSl);
+    return tageZahl;
 }
 
 void TForm1::FelderLeeren()
@@ -123,37 +135,73 @@ void TForm1::SchnappschussNehmen()
     SaveRe = InfoText();
 }
 
+bool TForm1::Geaendert() const
+{
+    return Teilnehmer() != SaveTeilnehmer || Klasse() != SaveKlasse || Kommentar() != SaveKommentar
+           || Datum() != SaveDatum || Anmerkung() != SaveAnmerkung || Hausaufgabe() != SaveRg
+           || InfoText() != SaveRe;
+}
+
 bool TForm1::Speichern(bool unbedingtS)
 {
-    if (Teilnehmer().isEmpty())
+    if (Teilnehmer().isEmpty() || (!unbedingtS && !Geaendert()))
         return true;
-    const bool geaendert = Teilnehmer() != SaveTeilnehmer || Klasse() != SaveKlasse
-                           || Kommentar() != SaveKommentar || Datum() != SaveDatum
-                           || Anmerkung() != SaveAnmerkung || Hausaufgabe() != SaveRg
-                           || InfoText() != SaveRe;
-    if (!geaendert && !unbedingtS)
-        return true;
-    SchnappschussNehmen();
     Tag tag;
     tag.datum = Datum();
     tag.anmerkung = Anmerkung();
     tag.hausaufgabe = Hausaufgabe();
     tag.infos = InfoZeilen();
-    DatSl = TagErsetzen(DatSl, FelderVerbinden(Klasse(), Kommentar()), FAktNummer, TagBlock(tag));
+    QStringList neu = TagErsetzen(DatSl, FelderVerbinden(Klasse(), Kommentar()), FAktNummer, TagBlock(tag));
+    if (FremdGeaendert(FDateiStand, StandVon(FDatFilename)))
+        return FremdeAenderungBehandeln(neu);
+    // The document and the snapshot take the new state only once it is on
+    // disk: after a failure the edit stays in the fields, and the next save
+    // tries again.
     QString fehler;
-    if (!ZeilenMitSicherungSchreiben(FDatFilename, DatSl, DatKodierung, fehler)) {
+    if (!ZeilenMitSicherungSchreiben(FDatFilename, neu, DatKodierung, fehler)) {
         Fehler(fehler);
         return false;
     }
+    FDateiStand = StandVon(FDatFilename);
+    ZeilenUebernehmen(std::move(neu));
+    SchnappschussNehmen();
+    return true;
+}
+
+bool TForm1::FremdeAenderungBehandeln(const QStringList &neu)
+{
+    if (Frage(QStringLiteral("Die Datei \"%1\" wurde inzwischen von einem anderen Programm geändert. Trotzdem "
+                             "überschreiben?")
+                  .arg(Nativ(FDatFilename)))) {
+        FDateiStand = StandVon(FDatFilename);
+        return Speichern(true);
+    }
+    // Nothing is lost either way: this copy's lines go beside the file, and
+    // the file as the other program left it is shown.
+    const QString konflikt = FDatFilename + QLatin1String(".konflikt");
+    Kodierung kodierung = DatKodierung;
+    QString fehler;
+    if (!ZeilenSchreiben(konflikt, neu, kodierung, fehler)) {
+        Fehler(fehler);
+        return false;
+    }
+    const QString name = Teilnehmer();
+    const int nummer = FAktNummer;
+    setDatFilename(name);
+    setAktNummer(nummer);
+    Information(QStringLiteral("Ihre Änderungen wurden in der Datei \"%1\" gespeichert.\r\nDer Teilnehmer \"%2\" "
+                               "wurde so, wie ihn das andere Programm gespeichert hat, neu geladen.")
+                    .arg(Nativ(konflikt), name));
     return true;
 }
 
 QString TForm1::InfoText() const
 {
-    // Block by block, so that no character is replaced on the way.
+    // Block by block, so that no character is replaced on the way; a soft
+    // line break is a line break like any other.
     QStringList bloecke;
     for (QTextBlock block = RichEdit1->document()->begin(); block.isValid(); block = block.next())
-        bloecke << block.text();
+        bloecke << block.text().replace(QChar::LineSeparator, QLatin1Char('\n'));
     return bloecke.join(QLatin1Char('\n'));
 }
 
@@ -172,7 +220,11 @@ QStringList TForm1::InfoZeilen() const
         }
         for (int n = 0; n < textLayout->lineCount(); ++n) {
             const QTextLine zeile = textLayout->lineAt(n);
-            zeilen << text.mid(zeile.textStart(), zeile.textLength());
+            // A soft line break (pasted, or from an old file) ends its line.
+            QString teil = text.mid(zeile.textStart(), zeile.textLength());
+            if (teil.endsWith(QChar::LineSeparator))
+                teil.chop(1);
+            zeilen << teil.split(QChar::LineSeparator);
         }
     }
     if (!zeilen.isEmpty() && zeilen.last().isEmpty())

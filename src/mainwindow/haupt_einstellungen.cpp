@@ -2,6 +2,7 @@
 
 #include "haupt.h"
 
+#include "records/teilnehmername.h"
 #include "ui/hintergrunddlg.h"
 #include "ui/meldungen.h"
 #include "ui/programmschrift.h"
@@ -73,6 +74,10 @@ void TForm1::AktOrdner(int nr, bool meldungS)
                                      "geöffnete Teilnehmer geschlossen werden.\r\nSoll der aktuelle "
                                      "Teilnehmer jetzt geschlossen und der Ordner gewechselt werden?")))
             return;
+        // The open participant is saved into the old folder first; when
+        // that fails, nothing changes.
+        if (!Speichern(false))
+            return;
         DatenOrdnerEntfernenWennLeer();
     }
     ordnerWahl = wahl;
@@ -109,7 +114,10 @@ void TForm1::RegistryLadenSpeichern(bool ladenS)
     }
     qint64 zahl = 0;
     AktOrdner(ZahlLesen(s, QStringLiteral("AktOrdner"), zahl) ? int(zahl) : ErsteOrdnerWahl(), false);
-    setDatFilename(s.value(QStringLiteral("Teilnehmer")).toString());
+    // A name from the settings passes the check a typed one passes, so that
+    // it never leads to a file outside the data folder.
+    const QString teilnehmer = s.value(QStringLiteral("Teilnehmer")).toString();
+    setDatFilename(NamensFehler(teilnehmer).isEmpty() ? teilnehmer : QString());
 
     const QString name = s.value(QStringLiteral("FontName")).toString();
     schrift.schrift.setFamily(name.isEmpty() ? QStringLiteral("Arial") : name);

@@ -12,7 +12,8 @@ void TForm1::MenuSicherungSichernClick()
 {
     auto *eintrag = qobject_cast<QAction *>(sender());
     const bool sichern = !eintrag || eintrag->data().toInt() == Menutag::Sichern;
-    Speichern(false);
+    if (!Speichern(false))
+        return;
     // No participant file is open while files are restored.
     const QString name = Teilnehmer();
     const int nummer = FAktNummer;

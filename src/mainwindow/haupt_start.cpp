@@ -47,7 +47,8 @@ void TForm1::MenuDateiClick()
 
 void TForm1::MenuDateiCloseClick()
 {
-    Speichern(false);
+    if (!Speichern(false))
+        return;
     Edit1->setFocus();
     setDatFilename(QString());
 }
@@ -59,7 +60,14 @@ void TForm1::MenuDateiBeendenClick()
 
 void TForm1::closeEvent(QCloseEvent *ereignis)
 {
-    Speichern(false);
+    // An edit that could not be written is not given up without a word.
+    if (!Speichern(false)
+        && !Frage(QStringLiteral("Die Änderungen an \"%1\" konnten nicht gespeichert werden. Trotzdem beenden?")
+                      .arg(Teilnehmer()),
+                  true)) {
+        ereignis->ignore();
+        return;
+    }
     RegistryLadenSpeichern(false);
     IsClosing = true;
     ereignis->accept();

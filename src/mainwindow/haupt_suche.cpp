@@ -15,7 +15,8 @@
 
 void TForm1::MenuBearbGeheClick()
 {
-    Speichern(false);
+    if (!Speichern(false))
+        return;
     ZahlenForm->SchriftartZuweisen();
     ZahlenForm->MinNr = 1;
     ZahlenForm->MaxNr = MaxNummer();
@@ -32,7 +33,8 @@ void TForm1::MenuBearbGeheClick()
 
 void TForm1::MenuBearbSucheClick()
 {
-    Speichern(false);
+    if (!Speichern(false))
+        return;
     EditForm->SchriftartZuweisen();
     EditForm->NullS = false;
     EditForm->Nr = TEditForm::Suchen;

@@ -6,8 +6,8 @@
 #include "ui/meldungen.h"
 #include "util/datumsnamen.h"
 #include "util/heute.h"
+#include "util/ordner.h"
 
-#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTextEdit>
@@ -16,7 +16,10 @@ void TForm1::MenuAktNeuenTagClick()
 {
     if (!Frage(QStringLiteral("Soll ein neuer Tag erstellt werden?")))
         return;
-    Speichern(true);
+    if (!Speichern(true))
+        return;
+    const QStringList vorher = DatSl;
+    const int vorherNummer = FAktNummer;
     setDatum(TagStr(Heute()));
     setAnmerkung(QString());
     setHausaufgabe(0);
@@ -25,11 +28,18 @@ void TForm1::MenuAktNeuenTagClick()
     tag.datum = Datum();
     tag.anmerkung = Anmerkung();
     tag.hausaufgabe = Hausaufgabe();
+    QStringList mitNeuemTag = DatSl;
     const QStringList block = TagBlock(tag);
     for (qsizetype n = 0; n < block.size(); ++n)
-        DatSl.insert(1 + n, block.at(n));
+        mitNeuemTag.insert(1 + n, block.at(n));
+    ZeilenUebernehmen(std::move(mitNeuemTag));
     setAktNummer(1);
-    Speichern(true);
+    if (!Speichern(true)) {
+        // Not in the file, so not shown: the day before comes back.
+        ZeilenUebernehmen(vorher);
+        setAktNummer(vorherNummer);
+        return;
+    }
     Edit3->setFocus();
 }
 
@@ -69,16 +79,29 @@ void TForm1::TagLoeschen(int nummer)
 {
     if (nummer > MaxNummer())
         return;
-    Speichern(false);
-    DatSl = TagEntfernen(DatSl, nummer);
+    if (!Speichern(false))
+        return;
+    const QStringList vorher = DatSl;
+    ZeilenUebernehmen(TagEntfernen(DatSl, nummer));
     if (MaxNummer() > 0) {
         setAktNummer(qMin(FAktNummer, MaxNummer()));
-        Speichern(true);
+        if (!Speichern(true)) {
+            // The file still holds the day: so does the window.
+            ZeilenUebernehmen(vorher);
+            setAktNummer(nummer);
+            return;
+        }
         Edit3->setFocus();
         return;
     }
     const QString name = Teilnehmer();
-    QFile::remove(FDatFilename);
+    QString grund;
+    if (!DateiEntfernen(FDatFilename, grund)) {
+        ZeilenUebernehmen(vorher);
+        setAktNummer(nummer);
+        Fehler(QStringLiteral("Datei \"%1\" kann nicht gelöscht werden. %2").arg(Nativ(FDatFilename), grund));
+        return;
+    }
     Information(QStringLiteral("Keine weiteren Tage mehr vorhanden!\r\nDer Teilnehmer \"%1\" wurde gelöscht.").arg(name));
     setDatFilename(QString());
     Edit1->setFocus();

@@ -22,7 +22,8 @@
 
 void TForm1::Button3Click()
 {
-    Speichern(false);
+    if (!Speichern(false))
+        return;
     TlForm->setKlasse(QString());
     // Whether there is any participant at all; the list reads the files itself.
     if (TeilnehmerNamen(OrdnerTeil(FDatFilename)).isEmpty()) {
@@ -37,10 +38,8 @@ void TForm1::Button3Click()
     if (TlForm->exec() == MwDialog::Ok) {
         const QString name = TlForm->Auswahl();
         // OK before the list was filled, or with nothing selected, opens nothing.
-        if (!name.isEmpty()) {
-            Speichern(false);
+        if (!name.isEmpty() && Speichern(false))
             setDatFilename(name);
-        }
     }
     SortierKlasse = TlForm->Klasse();
     TlForm->setKlasse(QString());
@@ -59,13 +58,12 @@ void TForm1::TeilnehmerErstellen()
     TnCreateForm->Edit3->clear();
     const int ergebnis = TnCreateForm->exec();
     if (ergebnis == MwDialog::Vorhandenen) {
-        Speichern(false);
-        setDatFilename(Trimmen(TnCreateForm->Edit1->text()));
+        if (Speichern(false))
+            setDatFilename(Trimmen(TnCreateForm->Edit1->text()));
         return;
     }
-    if (ergebnis != MwDialog::Ok)
+    if (ergebnis != MwDialog::Ok || !Speichern(false))
         return;
-    Speichern(false);
     const QString name = Trimmen(TnCreateForm->Edit1->text());
     const QStringList zeilen = {
         FelderVerbinden(Trimmen(TnCreateForm->Edit2->text()), Trimmen(TnCreateForm->Edit3->text())),
@@ -116,7 +114,8 @@ void TForm1::UmbenennenAendern(int modus)
             Information(QStringLiteral("Die Klasse wurde in \"%1\" geändert!").arg(Klasse()));
             return;
         }
-        Speichern(false);
+        if (!Speichern(false))
+            return;
         if (eingabe == Teilnehmer()) {
             Information(QStringLiteral("Der Teilnehmer ist identisch mit \"%1\"!").arg(eingabe));
             continue;
@@ -172,7 +171,7 @@ bool TForm1::TeilnehmerLoeschen(const QString &name)
         setDatFilename(QString());
         Edit1->setFocus();
     }
-    if (!QFile::remove(OrdnerTeil(FDatFilename) + name + QLatin1String(".dat")))
+    if (!QFile::remove(TeilnehmerPfad(OrdnerTeil(FDatFilename), name)))
         return false;
     Information(QStringLiteral("Der Teilnehmer \"%1\" wurde gelöscht!").arg(name));
     return true;

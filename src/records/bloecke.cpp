@@ -43,12 +43,13 @@ QString FelderVerbinden(const QString &erstes, const QString &zweites)
 
 int TageZaehlen(const QStringList &zeilen)
 {
-    // Lines hold no line ends, and the separator cannot overlap itself, so
-    // counting line by line equals counting in the joined text.
+    // Each line after the header that holds the separator closes one day,
+    // however often it holds it: so every day counted can be shown and
+    // saved. For the files the program writes this is the number of times
+    // the separator occurs.
     int anzahl = 0;
-    for (const QString &zeile : zeilen) {
-        for (qsizetype stelle = TrennerSuchen(zeile, 0); stelle >= 0;
-             stelle = TrennerSuchen(zeile, stelle + Blocktrenner.size()))
+    for (qsizetype n = 1; n < zeilen.size(); ++n) {
+        if (IstTrenner(zeilen.at(n)))
             ++anzahl;
     }
     return anzahl;

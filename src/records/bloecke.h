@@ -55,7 +55,8 @@ private:
     bool schliesst = false;
 };
 
-// The number of days: every occurrence of the block separator text.
+// The number of days: the lines after the header that hold the block
+// separator text.
 int TageZaehlen(const QStringList &zeilen);
 
 // A homework line's status: a decimal integer of 0 or more, else -1.

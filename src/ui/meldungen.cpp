@@ -8,7 +8,7 @@ namespace {
 
 MeldungsAntwort festeAntwort;
 
-bool Zeigen(MeldungsArt art, const QString &text)
+bool Zeigen(MeldungsArt art, const QString &text, bool neinVorgabe)
 {
     QWidget *eltern = QApplication::activeModalWidget();
     if (!eltern)
@@ -36,15 +36,15 @@ bool Zeigen(MeldungsArt art, const QString &text)
     }
     QPushButton *ja = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
     QPushButton *nein = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
-    box.setDefaultButton(ja);
+    box.setDefaultButton(neinVorgabe ? nein : ja);
     box.setEscapeButton(nein);
     box.exec();
     return box.clickedButton() == ja;
 }
 
-bool Melden(MeldungsArt art, const QString &text)
+bool Melden(MeldungsArt art, const QString &text, bool neinVorgabe = false)
 {
-    return festeAntwort ? festeAntwort(art, text) : Zeigen(art, text);
+    return festeAntwort ? festeAntwort(art, text) : Zeigen(art, text, neinVorgabe);
 }
 
 } // namespace
@@ -59,9 +59,9 @@ void Fehler(const QString &text)
     Melden(MeldungsArt::Fehler, text);
 }
 
-bool Frage(const QString &text)
+bool Frage(const QString &text, bool neinVorgabe)
 {
-    return Melden(MeldungsArt::Frage, text);
+    return Melden(MeldungsArt::Frage, text, neinVorgabe);
 }
 
 void MeldungsAntwortFestlegen(MeldungsAntwort antwort)

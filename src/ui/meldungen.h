@@ -12,6 +12,7 @@ using MeldungsAntwort = std::function<bool(MeldungsArt art, const QString &text)
 
 void Information(const QString &text);
 void Fehler(const QString &text);
-bool Frage(const QString &text);
+// With `neinVorgabe` "Nein" is the default button (Enter, Esc).
+bool Frage(const QString &text, bool neinVorgabe = false);
 
 void MeldungsAntwortFestlegen(MeldungsAntwort antwort);

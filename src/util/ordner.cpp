@@ -1,11 +1,16 @@
 #include "ordner.h"
 
+#include "dateifehler.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+
+#include <cerrno>
+#include <cstdio>
 
 namespace {
 QString festeDokumente;
@@ -78,6 +83,14 @@ QString NamensTeil(const QString &pfad)
 QString Nativ(const QString &pfad)
 {
     return QDir::toNativeSeparators(pfad);
+}
+
+bool DateiEntfernen(const QString &pfad, QString &grund)
+{
+    if (std::remove(QFile::encodeName(pfad).constData()) == 0)
+        return true;
+    grund = SystemFehlerText(errno);
+    return false;
 }
 
 void AttributeZuruecksetzen(const QString &pfad)

@@ -27,5 +27,8 @@ QString NamensTeil(const QString &pfad);
 // A path as the user's platform writes it, for messages.
 QString Nativ(const QString &pfad);
 
+// Deletes a file; false with the German reason.
+bool DateiEntfernen(const QString &pfad, QString &grund);
+
 // Makes a file writable for its owner (a link's target); failures ignored.
 void AttributeZuruecksetzen(const QString &pfad);

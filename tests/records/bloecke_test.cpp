@@ -15,12 +15,18 @@ QStringList Beispiel()
 
 } // namespace
 
-TEST(Bloecke, TageZaehlenZaehltJedesVorkommen)
+TEST(Bloecke, TageZaehlenZaehltJedeTrennzeile)
 {
     EXPECT_EQ(TageZaehlen(Beispiel()), 2);
     EXPECT_EQ(TageZaehlen({"kopf"}), 0);
-    EXPECT_EQ(TageZaehlen({"kopf", "x" + T + "y" + T, "z"}), 2);
-    EXPECT_EQ(TageZaehlen({T + "\v", "a"}), 1);
+    EXPECT_EQ(TageZaehlen({"kopf", "x" + T + "y", "z"}), 1);
+    // A line holding the separator twice closes one day, and that day can
+    // be saved: no day is counted that cannot be edited.
+    const QStringList doppelt = {"kopf", "x" + T + "y" + T, "z", T};
+    EXPECT_EQ(TageZaehlen(doppelt), 2);
+    const QStringList gespeichert = TagErsetzen(doppelt, "kopf", 2, TagBlock({"neu", "", 1, {}}));
+    EXPECT_EQ(TagLesen(gespeichert, 2).datum, "neu");
+    EXPECT_EQ(TageZaehlen(gespeichert), 2);
 }
 
 TEST(Bloecke, HausaufgabeNurAlsNichtNegativeZahl)
