@@ -5,6 +5,8 @@
 #include "ui/meldungen.h"
 #include "ui/programmschrift.h"
 #include "ui/schalterhoehe.h"
+#include "ui/drucker.h"
+#include "util/sicherschreiben.h"
 #include "util/textspeichern.h"
 
 #include <QClipboard>
@@ -13,18 +15,20 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 
 namespace {
+// The three formats of the text window, and the PDF document beside them.
 const QStringList Filter = {QStringLiteral("Rich Text Format (*.RTF)"), QStringLiteral("Textdokument (*.TXT)"),
-                            QStringLiteral("Unicode-Textdokument (*.TXT)")};
+                            QStringLiteral("Unicode-Textdokument (*.TXT)"), QStringLiteral("PDF-Dokument (*.PDF)")};
+const QStringList Endungen = {QStringLiteral("RTF"), QStringLiteral("TXT"), QStringLiteral("TXT"),
+                              QStringLiteral("PDF")};
 }
 
 TDruckenForm::TDruckenForm(QWidget *eltern) : MwDialog(eltern)
 {
     setObjectName(QStringLiteral("DruckenForm"));
-    RichEdit1 = new QTextEdit(this);
-    RichEdit1->setAcceptRichText(false);
+    RichEdit1 = new QPlainTextEdit(this);
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     RichEdit1->setTabChangesFocus(true);
     Button1 = new QPushButton(this);
@@ -34,8 +38,8 @@ TDruckenForm::TDruckenForm(QWidget *eltern) : MwDialog(eltern)
     connect(Button1, &QPushButton::clicked, this, [this] { done(Ok); });
     connect(Button3, &QPushButton::clicked, this, &TDruckenForm::Button3Click);
     connect(Button2, &QPushButton::clicked, this, &MwDialog::reject);
-    connect(RichEdit1, &QTextEdit::textChanged, this, &TDruckenForm::RichEdit1Change);
-    connect(RichEdit1, &QTextEdit::selectionChanged, this, &TDruckenForm::RichEdit1Change);
+    connect(RichEdit1, &QPlainTextEdit::textChanged, this, &TDruckenForm::RichEdit1Change);
+    connect(RichEdit1, &QPlainTextEdit::selectionChanged, this, &TDruckenForm::RichEdit1Change);
 
     PuReMenu = new QMenu(this);
     PuReKopieren = Eintrag("PuReKopieren", QStringLiteral("Kopieren"), QKeySequence::Copy);
@@ -44,10 +48,10 @@ TDruckenForm::TDruckenForm(QWidget *eltern) : MwDialog(eltern)
     PuReAllesMarkieren = Eintrag("PuReAllesMarkieren", QStringLiteral("Alles &markieren"), QKeySequence::SelectAll);
     PuReDrucken = Eintrag("PuReDrucken", QStringLiteral("&Drucken..."), QKeySequence(Qt::CTRL | Qt::Key_P));
     PuReSpeichern = Eintrag("PuReSpeichern", QStringLiteral("&Speichern..."), QKeySequence(Qt::CTRL | Qt::Key_S));
-    connect(PuReKopieren, &QAction::triggered, RichEdit1, &QTextEdit::copy);
-    connect(PuReAusschneiden, &QAction::triggered, RichEdit1, &QTextEdit::cut);
-    connect(PuReEinfuegen, &QAction::triggered, RichEdit1, &QTextEdit::paste);
-    connect(PuReAllesMarkieren, &QAction::triggered, RichEdit1, &QTextEdit::selectAll);
+    connect(PuReKopieren, &QAction::triggered, RichEdit1, &QPlainTextEdit::copy);
+    connect(PuReAusschneiden, &QAction::triggered, RichEdit1, &QPlainTextEdit::cut);
+    connect(PuReEinfuegen, &QAction::triggered, RichEdit1, &QPlainTextEdit::paste);
+    connect(PuReAllesMarkieren, &QAction::triggered, RichEdit1, &QPlainTextEdit::selectAll);
     connect(PuReDrucken, &QAction::triggered, Button1, &QPushButton::click);
     connect(PuReSpeichern, &QAction::triggered, Button3, &QPushButton::click);
     // Ctrl+P and Ctrl+S work in the whole window; the edit keys are the text's own.
@@ -59,17 +63,24 @@ TDruckenForm::TDruckenForm(QWidget *eltern) : MwDialog(eltern)
         PuReMenu->popup(RichEdit1->viewport()->mapToGlobal(stelle));
     });
 
-    SaveDialog1 = new QFileDialog(this);
-    SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
-    SaveDialog1->setFileMode(QFileDialog::AnyFile);
-    SaveDialog1->setOption(QFileDialog::DontUseNativeDialog);
-    SaveDialog1->setNameFilters(Filter);
-    SaveDialog1->selectNameFilter(Filter[0]);
-    SaveDialog1->setDefaultSuffix(QStringLiteral("RTF"));
-    connect(SaveDialog1, &QFileDialog::filterSelected, this, [this](const QString &filter) {
-        SaveDialog1->setDefaultSuffix(filter == Filter[0] ? QStringLiteral("RTF") : QStringLiteral("TXT"));
-    });
     CaptionZuweisen();
+}
+
+QFileDialog *TDruckenForm::SaveDialog1()
+{
+    if (speicherDialog)
+        return speicherDialog;
+    speicherDialog = new QFileDialog(this);
+    speicherDialog->setAcceptMode(QFileDialog::AcceptSave);
+    speicherDialog->setFileMode(QFileDialog::AnyFile);
+    speicherDialog->setOption(QFileDialog::DontUseNativeDialog);
+    speicherDialog->setNameFilters(Filter);
+    speicherDialog->selectNameFilter(Filter[0]);
+    speicherDialog->setDefaultSuffix(Endungen[0]);
+    connect(speicherDialog, &QFileDialog::filterSelected, this, [this](const QString &filter) {
+        speicherDialog->setDefaultSuffix(Endungen.value(Filter.indexOf(filter), Endungen[0]));
+    });
+    return speicherDialog;
 }
 
 QAction *TDruckenForm::Eintrag(const char *name, const QString &text, const QKeySequence &kuerzel)
@@ -109,7 +120,8 @@ void TDruckenForm::FormShow()
 
 void TDruckenForm::TextSetzen(const QString &text)
 {
-    RichEdit1->setPlainText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    // CR LF ends a paragraph like LF: no copy of the text is needed.
+    RichEdit1->setPlainText(text);
 }
 
 QString TDruckenForm::Text() const
@@ -141,12 +153,21 @@ void TDruckenForm::SetActiveControl()
 void TDruckenForm::Button3Click()
 {
     MerkActiveControl = focusWidget();
-    if (SaveDialog1->exec() == QDialog::Accepted && !SaveDialog1->selectedFiles().isEmpty()) {
-        const int filter = Filter.indexOf(SaveDialog1->selectedNameFilter());
-        const int format = filter == 0 ? RtfText : filter == 1 ? AnsiText : UnicodeText;
-        const RtfSchrift schrift{ProgrammSchrift().schrift, SchriftFarbe(), ProgrammSchrift().zeichensatz};
+    QFileDialog *dialog = SaveDialog1();
+    if (dialog->exec() == QDialog::Accepted && !dialog->selectedFiles().isEmpty()) {
+        const int filter = Filter.indexOf(dialog->selectedNameFilter());
+        const QString datei = dialog->selectedFiles().first();
         QString fehler;
-        if (!TextSpeichern(SaveDialog1->selectedFiles().first(), Text(), format, &schrift, fehler))
+        bool ok = true;
+        if (filter == 3) {
+            ok = BytesSchreiben(datei, TextAlsPdf(Text(), ProgrammSchrift().schrift, SchriftFarbe(), windowTitle()),
+                                fehler);
+        } else {
+            const int format = filter == 0 ? RtfText : filter == 1 ? AnsiText : UnicodeText;
+            const RtfSchrift schrift{ProgrammSchrift().schrift, SchriftFarbe(), ProgrammSchrift().zeichensatz};
+            ok = TextSpeichern(datei, Text(), format, &schrift, fehler);
+        }
+        if (!ok)
             Fehler(fehler);
     }
     SetActiveControl();

@@ -8,7 +8,7 @@
 class QAction;
 class QFileDialog;
 class QMenu;
-class QTextEdit;
+class QPlainTextEdit;
 
 class TDruckenForm : public MwDialog
 {
@@ -24,11 +24,14 @@ public:
     void TextSetzen(const QString &text);
     QString Text() const;
 
-    QTextEdit *RichEdit1;
+    // The text area edits plain text only and lays out only what it shows,
+    // so that a report of many thousand days appears at once.
+    QPlainTextEdit *RichEdit1;
     QPushButton *Button1, *Button2, *Button3;
     QMenu *PuReMenu;
     QAction *PuReKopieren, *PuReAusschneiden, *PuReEinfuegen, *PuReAllesMarkieren, *PuReDrucken, *PuReSpeichern;
-    QFileDialog *SaveDialog1;
+    // The save dialog, made at the first save and kept for the run.
+    QFileDialog *SaveDialog1();
     QPointer<QWidget> MerkActiveControl;
 
 public slots:
@@ -40,4 +43,5 @@ protected:
 
 private:
     QAction *Eintrag(const char *name, const QString &text, const QKeySequence &kuerzel);
+    QFileDialog *speicherDialog = nullptr;
 };

@@ -203,6 +203,7 @@ bool TSichernForm::CopyDateienOk(const QString &o1, const QString &o2)
 {
     const PassErgebnis ergebnis = KopierPass(o1, o2, Protokollierer(o1, o2, QStringLiteral("Kopiere: \"%1\" --> \"%2\" ...")),
                                              EingabenZulassen);
+    ProtokollAusgeben();
     if (!ergebnis.Ok()) {
         GrundMelden(ergebnis);
         Fehler(QStringLiteral("Fehler beim Kopieren der Datei \"%1\" nach \"%2\"!\r\nDer Kopiervorgang wird abgebrochen.")
@@ -215,6 +216,7 @@ bool TSichernForm::CheckDateienOk(const QString &o1, const QString &o2)
 {
     const PassErgebnis ergebnis = VergleichsPass(
         o1, o2, Protokollierer(o1, o2, QStringLiteral("Vergleiche: \"%1\" --> \"%2\" ...")), EingabenZulassen);
+    ProtokollAusgeben();
     if (!ergebnis.Ok()) {
         GrundMelden(ergebnis);
         Fehler(QStringLiteral("Fehler beim Vergleichen der Datei \"%1\" mit \"%2\"!\r\nDer Vergleichvorgang wird abgebrochen.")
@@ -249,18 +251,34 @@ void TSichernForm::GrundMelden(const PassErgebnis &ergebnis)
 {
     if (!ergebnis.grund.isEmpty())
         ReText(QStringLiteral("%1: %2").arg(ergebnis.datei, ergebnis.grund), false);
+    ProtokollAusgeben();
 }
 
 void TSichernForm::ReText(const QString &s, bool clearS)
 {
-    if (clearS)
+    if (clearS) {
         RichEdit1->clear();
+        offeneZeilen.clear();
+    }
+    offeneZeilen << s;
+    // Every line is shown, but the log is drawn anew only every 75 ms: a
+    // backup of thousands of small files is not slowed by its own log.
+    if (clearS || !seitAusgabe.isValid() || seitAusgabe.elapsed() >= 75)
+        ProtokollAusgeben();
+}
+
+void TSichernForm::ProtokollAusgeben()
+{
+    seitAusgabe.start();
+    if (offeneZeilen.isEmpty())
+        return;
     // As plain text: a file name is never taken for markup.
     QTextCursor cursor(RichEdit1->document());
     cursor.movePosition(QTextCursor::End);
     if (!RichEdit1->document()->isEmpty())
         cursor.insertBlock();
-    cursor.insertText(s);
+    cursor.insertText(offeneZeilen.join(QLatin1Char('\n')));
+    offeneZeilen.clear();
     cursor.movePosition(QTextCursor::StartOfBlock);
     RichEdit1->setTextCursor(cursor);
     RichEdit1->ensureCursorVisible();

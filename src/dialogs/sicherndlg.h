@@ -5,6 +5,9 @@
 #include "records/sicherung.h"
 #include "ui/mwdialog.h"
 
+#include <QElapsedTimer>
+#include <QStringList>
+
 class QAction;
 class QListWidget;
 class QMenu;
@@ -47,6 +50,8 @@ protected:
 private:
     // The checks before a run; false after the message that says why not.
     bool Vorbereiten(const QString &wurzel);
+    // Shows the log lines not shown yet.
+    void ProtokollAusgeben();
     // Writes why a file failed into the log.
     void GrundMelden(const PassErgebnis &ergebnis);
     // Where a drive entry keeps the device its root was on at the scan.
@@ -54,6 +59,8 @@ private:
     // Writes the log line of each file of a pass.
     JeDatei Protokollierer(const QString &o1, const QString &o2, const QString &logZeile);
     static void EingabenZulassen();
+    QStringList offeneZeilen; // log lines not shown yet
+    QElapsedTimer seitAusgabe;
     bool laeuft = false;
     bool schliessenNachLauf = false;
     int schliessenErgebnis = Abbrechen;

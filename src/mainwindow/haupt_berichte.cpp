@@ -12,7 +12,7 @@
 #include <QAction>
 #include <QPrinter>
 #include <QRadioButton>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 
 QString TForm1::DruckenTextBerechnen(int art) const
 {

@@ -1,6 +1,8 @@
 #include "drucker.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -33,13 +35,11 @@ void DruckerFestlegen(std::function<bool()> vorhanden, std::function<bool(QPrint
     festerDialog = std::move(dialog);
 }
 
-void TextDrucken(QPrinter &drucker, const QString &text, const QFont &schrift, const QColor &farbe,
-                 const QString &titel)
+namespace {
+
+// Lays the text out on the device's pages and paints it there.
+void Seitenweise(QPagedPaintDevice &geraet, const QString &text, const QFont &schrift, const QColor &farbe)
 {
-    // The whole text, whatever page range was chosen.
-    drucker.setPrintRange(QPrinter::AllPages);
-    drucker.setFromTo(0, 0);
-    drucker.setDocName(titel);
     QTextDocument dokument;
     dokument.setDefaultFont(schrift);
     dokument.setPlainText(text);
@@ -48,8 +48,36 @@ void TextDrucken(QPrinter &drucker, const QString &text, const QFont &schrift, c
     QTextCursor alles(&dokument);
     alles.select(QTextCursor::Document);
     alles.mergeCharFormat(zeichen);
-    // Laid out on the printer's own page, so that Qt adds no page numbers.
-    dokument.documentLayout()->setPaintDevice(&drucker);
-    dokument.setPageSize(drucker.pageRect(QPrinter::DevicePixel).size());
-    dokument.print(&drucker);
+    // Laid out on the device's own page, so that Qt adds no page numbers.
+    dokument.documentLayout()->setPaintDevice(&geraet);
+    dokument.setPageSize(geraet.pageLayout().paintRectPixels(geraet.logicalDpiX()).size());
+    dokument.print(&geraet);
+}
+
+} // namespace
+
+void TextDrucken(QPrinter &drucker, const QString &text, const QFont &schrift, const QColor &farbe,
+                 const QString &titel)
+{
+    // The whole text, whatever page range was chosen.
+    drucker.setPrintRange(QPrinter::AllPages);
+    drucker.setFromTo(0, 0);
+    drucker.setDocName(titel);
+    Seitenweise(drucker, text, schrift, farbe);
+}
+
+QByteArray TextAlsPdf(const QString &text, const QFont &schrift, const QColor &farbe, const QString &titel)
+{
+    const QPrinter standard(QPrinter::HighResolution);
+    QBuffer puffer;
+    puffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&puffer);
+        pdf.setTitle(titel);
+        pdf.setCreator(QStringLiteral("Merkwerk"));
+        pdf.setResolution(standard.resolution());
+        pdf.setPageLayout(standard.pageLayout());
+        Seitenweise(pdf, text, schrift, farbe);
+    }
+    return puffer.data();
 }

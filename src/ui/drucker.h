@@ -4,6 +4,7 @@
 #include <QString>
 #include <functional>
 
+class QPagedPaintDevice;
 class QPrinter;
 class QWidget;
 
@@ -19,3 +20,7 @@ void DruckerFestlegen(std::function<bool()> vorhanden, std::function<bool(QPrint
 // Prints the whole text, in the font and colour, as one job titled `titel`.
 void TextDrucken(QPrinter &drucker, const QString &text, const QFont &schrift, const QColor &farbe,
                  const QString &titel);
+
+// The text as printing lays it out, on the pages of a printer with the
+// platform's default settings, as the bytes of a PDF document.
+QByteArray TextAlsPdf(const QString &text, const QFont &schrift, const QColor &farbe, const QString &titel);

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPalette>
 #include <QRadioButton>
+#include <QPlainTextEdit>
 #include <QTextEdit>
 
 ProgrammSchriftWerte &ProgrammSchrift()
@@ -84,7 +85,7 @@ namespace {
 bool IstTextControl(QWidget *w)
 {
     return qobject_cast<QLabel *>(w) || qobject_cast<QLineEdit *>(w)
-           || qobject_cast<QListWidget *>(w) || qobject_cast<QTextEdit *>(w)
+           || qobject_cast<QListWidget *>(w) || qobject_cast<QTextEdit *>(w) || qobject_cast<QPlainTextEdit *>(w)
            || qobject_cast<QGroupBox *>(w) || w->inherits("StatusLeiste");
 }
 

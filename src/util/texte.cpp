@@ -4,6 +4,7 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <vector>
 
 QString Trimmen(const QString &text)
 {
@@ -54,8 +55,18 @@ bool GleichOhneFall(const QString &a, const QString &b)
 
 void OhneFallSortieren(QStringList &liste)
 {
+    // Each name's sort key is made once; comparing keys is cheap.
     QCollator collator;
     collator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::sort(liste.begin(), liste.end(),
-              [&collator](const QString &a, const QString &b) { return collator.compare(a, b) < 0; });
+    std::vector<std::pair<QCollatorSortKey, qsizetype>> schluessel;
+    schluessel.reserve(size_t(liste.size()));
+    for (qsizetype n = 0; n < liste.size(); ++n)
+        schluessel.emplace_back(collator.sortKey(liste.at(n)), n);
+    std::stable_sort(schluessel.begin(), schluessel.end(),
+                     [](const auto &a, const auto &b) { return a.first.compare(b.first) < 0; });
+    QStringList sortiert;
+    sortiert.reserve(liste.size());
+    for (const auto &eintrag : schluessel)
+        sortiert << liste.at(eintrag.second);
+    liste = std::move(sortiert);
 }

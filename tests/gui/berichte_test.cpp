@@ -10,6 +10,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QPlainTextEdit>
 #include <QTextEdit>
 
 namespace {
@@ -127,6 +128,7 @@ TEST_F(Berichte, SpeichernInDenDreiFormaten)
         {"Rich Text Format (*.RTF)", "bericht", "{\\rtf1"},
         {"Textdokument (*.TXT)", "bericht.txt", "Name: Beta\r\n"},
         {"Unicode-Textdokument (*.TXT)", "unicode", "\xFF\xFEN\x00"},
+        {"PDF-Dokument (*.PDF)", "bericht", "%PDF-"},
     };
     for (const auto &fall : faelle) {
         BeiDialog([&](QWidget *dialog) {
@@ -135,7 +137,7 @@ TEST_F(Berichte, SpeichernInDenDreiFormaten)
                 auto *datei = qobject_cast<QFileDialog *>(speichern);
                 ASSERT_TRUE(datei);
                 EXPECT_EQ(datei->nameFilters(), QStringList({"Rich Text Format (*.RTF)", "Textdokument (*.TXT)",
-                                                             "Unicode-Textdokument (*.TXT)"}));
+                                                             "Unicode-Textdokument (*.TXT)", "PDF-Dokument (*.PDF)"}));
                 datei->setDirectory(Ordner());
                 datei->selectNameFilter(fall.filter);
                 emit datei->filterSelected(fall.filter);
@@ -153,6 +155,12 @@ TEST_F(Berichte, SpeichernInDenDreiFormaten)
     EXPECT_TRUE(Lesen(Ordner() + "bericht.txt").startsWith("Name: Beta\r\n"));
     EXPECT_TRUE(Lesen(Ordner() + "bericht.txt").endsWith("<--------------->\r\n"));
     EXPECT_TRUE(Lesen(Ordner() + "unicode.TXT").startsWith(QByteArray("\xFF\xFEN\x00", 4)));
+    // The PDF holds the text as printing lays it out.
+    EXPECT_TRUE(Lesen(Ordner() + "bericht.PDF").startsWith("%PDF-"));
+    const QString pdf = PdfText(Ordner() + "bericht.PDF");
+    if (!pdf.isEmpty()) {
+        EXPECT_TRUE(pdf.contains("Name: Beta")) << pdf.toStdString();
+    }
     EXPECT_TRUE(protokoll.meldungen.isEmpty());
 }
 
