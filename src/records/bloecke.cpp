@@ -2,6 +2,8 @@
 
 #include "util/texte.h"
 
+#include <algorithm>
+
 namespace {
 
 // Where the separator text starts in a line from `ab` on, or -1. Looking
@@ -72,7 +74,8 @@ void ZeilenVorbereiten(QStringList &zeilen)
 {
     if (zeilen.isEmpty() || IstTrenner(zeilen.first()))
         zeilen.prepend(QString());
-    if (TageZaehlen(zeilen) == 0)
+    // Any separator will do; the day count is not needed here.
+    if (std::none_of(zeilen.cbegin() + 1, zeilen.cend(), [](const QString &zeile) { return IstTrenner(zeile); }))
         zeilen.append(Blocktrenner);
 }
 

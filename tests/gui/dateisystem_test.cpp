@@ -1,0 +1,130 @@
+// The program against a hostile file system: pipes named like participants,
+// names from the settings, a stick that is gone or full, a drive that
+// fails to sync.
+
+#include "hauptfenster.h"
+
+#include "dialogs/sicherndlg.h"
+#include "dialogs/tldlg.h"
+#include "records/bloecke.h"
+#include "util/dateisync.h"
+#include "util/laufwerke.h"
+
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSettings>
+#include <QTextEdit>
+
+#include <cerrno>
+#include <sys/stat.h>
+
+namespace {
+const QString T = Blocktrenner;
+}
+
+class Dateisystem : public Hauptfenster
+{
+protected:
+    void TearDown() override
+    {
+        LaufwerkeFestlegen({});
+        FreierPlatzFestlegen({});
+        AufDatentraegerFestlegen({});
+        Hauptfenster::TearDown();
+    }
+
+    // Backs up to a stick folder and lets `vorher` act once the drives are listed.
+    void Sichern(const QString &stick, std::function<void(TSichernForm *)> vorher = {})
+    {
+        LaufwerkeFestlegen([stick] { return QList<Laufwerk>{{stick, Laufwerk::Wechsel, "Stick", {}}}; });
+        BeiDialog([vorher](QWidget *dialog) {
+            auto *s = qobject_cast<TSichernForm *>(dialog);
+            ASSERT_TRUE(s);
+            ASSERT_TRUE(Warten([s] { return !s->Timer1->isActive(); }));
+            if (vorher)
+                vorher(s);
+            s->Button1->click();
+            s->Button3->click();
+        });
+        haupt->MenuSicherungSichern->trigger();
+    }
+};
+
+TEST_F(Dateisystem, PipeMitTeilnehmernamenBlockiertNichts)
+{
+    Teilnehmerdatei("Beta", {"4b\v", "Mo.\v", "0", T});
+    ASSERT_EQ(::mkfifo(QFile::encodeName(Daten() + "x.dat").constData(), 0600), 0);
+    {
+        QSettings s(QSettings::NativeFormat, QSettings::UserScope, "Merkwerk", "Merkwerk");
+        s.setValue("Teilnehmer", "x");
+    }
+    QStringList gelistet;
+    BeiDialog([&gelistet](QWidget *dialog) {
+        auto *liste = qobject_cast<TTlForm *>(dialog);
+        ASSERT_TRUE(Warten([liste] { return !liste->Timer1->isActive(); }));
+        gelistet = Eintraege(liste->ListBox1);
+        liste->Button2->click();
+    });
+    TForm1 &f = Starten(false);
+    EXPECT_EQ(gelistet, QStringList({"Beta"}));
+    EXPECT_EQ(f.Teilnehmer(), "");
+    // A backup skips it too.
+    const QString stick = Ordner() + "stick/";
+    QDir().mkpath(stick);
+    Sichern(stick);
+    EXPECT_TRUE(QFile::exists(stick + "MwDaten/Beta.dat"));
+    EXPECT_FALSE(QFile::exists(stick + "MwDaten/x.dat"));
+}
+
+TEST_F(Dateisystem, NameAusDenEinstellungenFuehrtNichtAusDemDatenordner)
+{
+    Schreiben(Ordner() + "x.dat", Utf8Datei({"geheim\v", T}));
+    {
+        QSettings s(QSettings::NativeFormat, QSettings::UserScope, "Merkwerk", "Merkwerk");
+        s.setValue("Teilnehmer", "../../x");
+    }
+    TForm1 &f = Starten();
+    EXPECT_EQ(f.Teilnehmer(), "");
+    EXPECT_EQ(f.Klasse(), "");
+    EXPECT_EQ(f.DatFilename(), Daten());
+}
+
+TEST_F(Dateisystem, VerschwundenerStickNimmtKeineSicherung)
+{
+    Teilnehmerdatei("Beta", {"4b\v", "Mo.\v", "0", T});
+    Starten();
+    const QString stick = Ordner() + "stick/";
+    QDir().mkpath(stick);
+    // Unmounted after it was listed: only its empty mount folder is left.
+    Sichern(stick, [](TSichernForm *) { LaufwerkeFestlegen([] { return QList<Laufwerk>{}; }); });
+    EXPECT_EQ(protokoll.Texte().value(0), QStringLiteral("Das Laufwerk \"%1\" ist nicht mehr bereit.").arg(stick));
+    EXPECT_FALSE(QDir(stick + "MwDaten").exists());
+}
+
+TEST_F(Dateisystem, VollerStickUndFehlgeschlagenerSync)
+{
+    Teilnehmerdatei("Beta", {"4b\v", "Mo.\v", "0", T});
+    Schreiben(Daten() + "Gross.dat", QByteArray(200000, 'g'));
+    Starten();
+    const QString stick = Ordner() + "stick/";
+    QDir().mkpath(stick);
+    FreierPlatzFestlegen([](const QString &) { return qint64(100000); });
+    Sichern(stick);
+    ASSERT_EQ(protokoll.meldungen.size(), 1);
+    EXPECT_TRUE(protokoll.Texte()[0].startsWith(
+        QStringLiteral("Im Ordner \"%1MwDaten/\" ist nicht genug Platz frei.\r\nBenötigt werden ").arg(stick)))
+        << protokoll.Texte()[0].toStdString();
+    EXPECT_FALSE(QFile::exists(stick + "MwDaten/Gross.dat"));
+
+    // A drive that reports an error when the copy is synced: no success.
+    FreierPlatzFestlegen({});
+    AufDatentraegerFestlegen([](int) { return EIO; });
+    protokoll.Leeren();
+    Sichern(stick);
+    AufDatentraegerFestlegen({});
+    ASSERT_EQ(protokoll.meldungen.size(), 1);
+    EXPECT_EQ(protokoll.meldungen[0].art, MeldungsArt::Fehler);
+    EXPECT_TRUE(protokoll.Texte()[0].startsWith("Fehler beim Kopieren der Datei"));
+}
