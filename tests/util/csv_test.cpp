@@ -1,0 +1,34 @@
+#include "testhilfen.h"
+#include "util/csv.h"
+
+TEST(Csv, FelderJeInhalt)
+{
+    const struct {
+        const char *text;
+        const char *feld;
+    } faelle[] = {
+        {"Jörg Müßig", "Jörg Müßig"},
+        {"", ""},
+        {"83,3", "83,3"},
+        {"Di., 5. März 2024", "Di., 5. März 2024"},
+        {"a;b", "\"a;b\""},
+        {"sagt \"hallo\"", "\"sagt \"\"hallo\"\"\""},
+        {"zwei\nZeilen", "\"zwei\nZeilen\""},
+        {" vorne", "\" vorne\""},
+        {"hinten ", "\"hinten \""},
+        // Spreadsheets would take these for formulas.
+        {"=1+1", "'=1+1"},
+        {"+43 1 234", "'+43 1 234"},
+        {"-kommt später", "'-kommt später"},
+        {"@mail", "'@mail"},
+        {"=A1;B1", "\"'=A1;B1\""},
+    };
+    for (const auto &fall : faelle)
+        EXPECT_EQ(CsvFeld(QString::fromUtf8(fall.text)), QString::fromUtf8(fall.feld)) << fall.text;
+}
+
+TEST(Csv, DateiMitMarkeUndCrLf)
+{
+    EXPECT_EQ(CsvBytes({{"Name", "Quote"}, {"Ä;1", "50,0"}, {}}),
+              QByteArray("\xEF\xBB\xBFName;Quote\r\n\"\xC3\x84;1\";50,0\r\n\r\n"));
+}
