@@ -11,9 +11,11 @@
 #include "dialogs/zahlendlg.h"
 #include "mainwindow/haupt.h"
 #include "records/bloecke.h"
+#include "records/datumlesen.h"
 #include "ui/hintergrunddlg.h"
 #include "ui/meldungen.h"
 #include "ui/programmschrift.h"
+#include "util/heute.h"
 #include "util/laufwerke.h"
 #include "util/ordner.h"
 
@@ -67,6 +69,28 @@ void Datei(const QString &pfad, const QStringList &zeilen)
     datei.write("\xEF\xBB\xBF");
     for (const QString &zeile : zeilen)
         datei.write(zeile.toUtf8() + "\r\n");
+}
+
+// A participant of 4b with every school day from September to December
+// 2025, newest first, and one day whose date text is no date.
+QStringList EinTrimester()
+{
+    QStringList zeilen = {"4b\vliest gern"};
+    int n = 0;
+    for (QDate tag(2025, 12, 10); tag >= QDate(2025, 9, 1); tag = tag.addDays(-1)) {
+        if (tag.dayOfWeek() > 5)
+            continue;
+        const int status = ++n % 13 == 0 ? 0 : n % 5 == 0 ? 1 : 2;
+        static const char *const wochentage[] = {"Mo", "Di", "Mi", "Do", "Fr"};
+        const QString text = QString("%1., %2. %3 2025")
+                                 .arg(wochentage[tag.dayOfWeek() - 1])
+                                 .arg(tag.day())
+                                 .arg(MonatsName(tag.month()));
+        zeilen << text + "\v" << QString::number(status) << Blocktrenner;
+        if (n == 40)
+            zeilen << "Wandertag\v" << "0" << Blocktrenner;
+    }
+    return zeilen;
 }
 
 } // namespace
@@ -141,6 +165,16 @@ int main(int argc, char *argv[])
     haupt.MenuSicherungWiederholen->trigger();
     DialogFoto("schriftart");
     haupt.MenuAnsSchrift->trigger();
+    // The evaluations, over a class with a term of days.
+    HeuteFestlegen(QDate(2025, 12, 11));
+    Datei(daten + "Carla Weiß.dat", EinTrimester());
+    haupt.setDatFilename("Carla Weiß");
+    DialogFoto("klassenuebersicht");
+    haupt.MenuAuswKlasse->trigger();
+    DialogFoto("verlauf");
+    haupt.MenuAuswVerlauf->trigger();
+    HeuteFestlegen({});
+
     // A message box as the user sees it.
     MeldungsAntwortFestlegen({});
     DialogFoto("info");

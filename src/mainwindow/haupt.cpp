@@ -6,6 +6,8 @@
 #include "dialogs/sicherndlg.h"
 #include "dialogs/tldlg.h"
 #include "dialogs/tncreatedlg.h"
+#include "dialogs/uebersichtdlg.h"
+#include "dialogs/verlaufdlg.h"
 #include "dialogs/zahlendlg.h"
 #include "reports/berichte.h"
 #include "ui/hintergrunddlg.h"
@@ -61,6 +63,9 @@ void TForm1::DialogeErstellen()
     SichernForm = new TSichernForm(this);
     ZahlenForm = new TZahlenForm(this);
 }
+    // The evaluations, after the dialogs of the original set.
+    UebersichtForm = new TUebersichtForm(this);
+    VerlaufForm = new TVerlaufForm(this);
 
 void TForm1::SchalterErstellen()
 {
@@ -211,6 +216,8 @@ void TForm1::MenuErstellen()
     MenuSicherungWiederholen = MenuEintrag(MenuSicherung, "MenuSicherungWiederholen",
                                            QStringLiteral("Datendateien &wiederherstellen von..."), Menutag::Wiederherstellen,
                                            QKeySequence(Qt::Key_F5));
+    AuswertungMenuErstellen();
+
 
     MenuAns = leiste->addMenu(QStringLiteral("&Ansicht"));
     MenuAnsSchrift = MenuEintrag(MenuAns, "MenuAnsSchrift", QStringLiteral("Schriftart..."));

@@ -28,6 +28,8 @@ class TSichernForm;
 class TZahlenForm;
 class TKlassenForm;
 
+class TUebersichtForm;
+class TVerlaufForm;
 inline const QString InstanzText = QStringLiteral("Merkwerk V1.03");
 
 // What the tags of the main window's menu items and fields stand for (the
@@ -154,6 +156,8 @@ public:
     QMenu *PuReMenu, *PuEdit3Menu, *PuEdit12Menu, *PuEdit4Menu;
     QAction *PuReKopieren, *PuReAusschneiden, *PuReEinfuegen, *PuReAllesMarkieren;
     QAction *PuEdit3Heute, *PuEdit3Gestern, *PuEdit3Morgen, *PuEdit12Aendern, *PuEdit4Kommentar;
+    QMenu *MenuAusw;
+    QAction *MenuAuswKlasse, *MenuAuswVerlauf;
 
     THintergrundForm *Hintergrund = nullptr;
     TTlForm *TlForm = nullptr;
@@ -172,6 +176,8 @@ public slots:
     void Button1Click();
     void Button2Click();
     void Button3Click();
+    TUebersichtForm *UebersichtForm = nullptr;
+    TVerlaufForm *VerlaufForm = nullptr;
     void MenuEinstOrdnerClick();
     void PuReMenuPopup(const QPoint &stelle);
 
@@ -197,6 +203,8 @@ public slots:
     void MenuHilfeUpdateClick();
     void MenuHilfeHistoryClick();
     void MenuHilfeMailClick();
+    void MenuAuswKlasseClick();
+    void MenuAuswVerlaufClick();
     void MenuHilfeSpendenClick();
 
     // The single-instance requests: bring to front, and end like "&Beenden"
@@ -221,6 +229,7 @@ private:
     static bool WeicherUmbruch(QKeyEvent *taste);
     void FensterTitelSetzen(const QString &name);
     void DatenOrdnerEntfernenWennLeer();
+    void AuswertungMenuErstellen();
     void SchnappschussNehmen();
     void ZeilenUebernehmen(QStringList zeilen);
     // The file changed on disk since it was read: overwrite, or keep both.

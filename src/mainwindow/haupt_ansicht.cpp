@@ -67,6 +67,7 @@ void TForm1::UpdateMenus()
     MenuAktNeuenTag->setEnabled(offen);
     MenuAktTagLoeschen->setEnabled(tage);
     MenuAktTeilnehmerLoeschen->setEnabled(offen);
+    MenuAuswVerlauf->setEnabled(offen);
     for (QAction *bericht : {MenuAktTagAnzeigen, MenuAktTeilnehmerAnzeigen, MenuAktAufgaben,
                              MenuDateiDruckenTag, MenuDateiDruckenTeilnehmer, MenuDateiDruckenAufgaben})
         bericht->setEnabled(tage);
@@ -131,7 +132,8 @@ bool TForm1::HauptKuerzelVorrang(QKeyEvent *taste) const
     // main menu's shortcuts must win, as in every program of this kind.
     const QKeySequence sequenz(taste->keyCombination());
     for (QAction *eintrag : {MenuAktVor, MenuAktRueck, MenuAktTeilnehmer, MenuAktNeuenTag,
-                             MenuAktNeuenTeilnehmer, MenuBearbGehe, MenuBearbSuche, MenuDateiClose}) {
+                             MenuAktNeuenTeilnehmer, MenuBearbGehe, MenuBearbSuche, MenuDateiClose,
+                             MenuAuswKlasse, MenuAuswVerlauf}) {
         if (eintrag->shortcut() == sequenz)
             return true;
     }

@@ -1,0 +1,403 @@
+#include "verlaufdlg.h"
+
+#include "ui/dateiwahl.h"
+#include "ui/drucker.h"
+#include "ui/meldungen.h"
+#include "ui/platzierung.h"
+#include "ui/programmschrift.h"
+#include "ui/schalterhoehe.h"
+#include "ui/tabellendruck.h"
+#include "util/sicherschreiben.h"
+#include "zeitraumwahl.h"
+
+#include <QBarCategoryAxis>
+#include <QBarLegendMarker>
+#include <QBarSet>
+#include <QBuffer>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QCursor>
+#include <QDateEdit>
+#include <QFontMetrics>
+#include <QImage>
+#include <QLabel>
+#include <QLegend>
+#include <QPainter>
+#include <QPrinter>
+#include <QPushButton>
+#include <QStackedBarSeries>
+#include <QToolTip>
+#include <QValueAxis>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int R = 10;
+// How many days without a date the line below the chart names.
+constexpr int GenannteTage = 5;
+
+// Fehlt, Nein, Ja: dark indigo, vermilion and light blue (after Paul Tol
+// and Okabe-Ito). They differ for every kind of colour blindness and, by
+// their lightness alone, on a grey printout; each bar has a dark edge, so
+// the light one stands out on white paper too.
+struct Farben {
+    QColor balken;
+    QColor zahl; // the count on the bar
+};
+const Farben Balkenfarben[3] = {{QColor(0x33, 0x22, 0x88), Qt::white},
+                                {QColor(0xD5, 0x5E, 0x00), Qt::black},
+                                {QColor(0x88, 0xCC, 0xEE), Qt::black}};
+const char16_t *const Reihen[3] = {u"Fehlt", u"Nein", u"Ja"};
+
+// Short German month names, so that a year of months fits side by side.
+// The three letters are those the program's corrected short names use ("Jän", "Mär").
+const char16_t *const Monatskuerzel[] = {u"Jän", u"Feb", u"Mär", u"Apr", u"Mai", u"Jun",
+                                         u"Jul", u"Aug", u"Sep", u"Okt", u"Nov", u"Dez"};
+
+// A month under its bar: the short name over the year.
+QString Monatsbeschriftung(const MonatsZahlen &monat)
+{
+    return QStringLiteral("%1<br>%2").arg(QString::fromUtf16(Monatskuerzel[monat.monat - 1])).arg(monat.jahr);
+}
+
+// A step for the count axis that gives at most ten whole-number ticks.
+int Schrittweite(int hoechster)
+{
+    for (int stufe = 1;; stufe *= 10) {
+        for (int faktor : {1, 2, 5}) {
+            if (hoechster <= 10 * faktor * stufe)
+                return faktor * stufe;
+        }
+    }
+}
+
+} // namespace
+
+TVerlaufForm::TVerlaufForm(QWidget *eltern) : MwDialog(eltern)
+{
+    setObjectName(QStringLiteral("VerlaufForm"));
+    Zeitraum1 = new ZeitraumWahl(this);
+    Zeitraum1->VorgabeSetzen(Vorgabe::Schuljahr);
+    ChartView1 = new QChartView(this);
+    ChartView1->setObjectName(QStringLiteral("Diagramm"));
+    ChartView1->setRenderHint(QPainter::Antialiasing);
+    ChartView1->setFocusPolicy(Qt::NoFocus);
+    ChartView1->setChart(new QChart);
+    Label1 = new QLabel(this);
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Button1 = new QPushButton(this);
+    Button2 = new QPushButton(this);
+    Button3 = new QPushButton(this);
+    for (QPushButton *knopf : {Button1, Button2, Button3})
+        knopf->setAutoDefault(false);
+    connect(Button1, &QPushButton::clicked, this, &TVerlaufForm::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TVerlaufForm::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &MwDialog::reject);
+    connect(Zeitraum1, &ZeitraumWahl::Geaendert, this, [this] {
+        if (isVisible())
+            DiagrammAufbauen();
+    });
+    setTabOrder(Zeitraum1->ComboBox1, Zeitraum1->DateEdit1);
+    setTabOrder(Zeitraum1->DateEdit1, Zeitraum1->DateEdit2);
+    setTabOrder(Zeitraum1->DateEdit2, Button1);
+    setTabOrder(Button1, Button2);
+    setTabOrder(Button2, Button3);
+    CaptionZuweisen();
+}
+
+void TVerlaufForm::CaptionZuweisen()
+{
+    setWindowTitle(QStringLiteral("Verlauf des Teilnehmers \"%1\"").arg(Teilnehmer));
+    Button1->setText(QStringLiteral("Als &PNG speichern..."));
+    Button2->setText(QStringLiteral("&Drucken..."));
+    Button3->setText(QStringLiteral("S&chließen"));
+}
+
+void TVerlaufForm::SchriftartZuweisen()
+{
+    SchriftUndFarbeAnwenden(this);
+    for (QWidget *feld : {static_cast<QWidget *>(Zeitraum1->ComboBox1), static_cast<QWidget *>(Zeitraum1->DateEdit1),
+                          static_cast<QWidget *>(Zeitraum1->DateEdit2)}) {
+        feld->setFont(ProgrammSchrift().schrift);
+        QPalette palette = feld->palette();
+        palette.setColor(QPalette::Base, Hintergrundfarbe());
+        palette.setColor(QPalette::Text, SchriftFarbe());
+        feld->setPalette(palette);
+    }
+    Einfaerben(false);
+    SchalterEinrichten();
+}
+
+void TVerlaufForm::SchalterEinrichten()
+{
+    const int h = KnopfHoehe(Button1);
+    const int b = KnopfBreite({Button1, Button2, Button3}, 187);
+    Zeitraum1->SchalterEinrichten();
+    Zeitraum1->move(R, R);
+    const QSize schirm = Bildschirm();
+    const int breite = std::max({3 * b + 5 * R, Zeitraum1->width() + 2 * R, schirm.width() * 9 / 10});
+    const int textHoehe = 3 * Zeilenhoehe(Label1->font());
+    const int diagrammTop = Zeitraum1->geometry().bottom() + 1 + R;
+    const int rest = diagrammTop + R + textHoehe + R + h + R;
+    const int diagrammHoehe = qMax(200, qMin(schirm.height() * 70 / 100, schirm.height() - 100 - rest));
+    ChartView1->setGeometry(R, diagrammTop, breite - 2 * R, diagrammHoehe);
+    Label1->setGeometry(R, ChartView1->geometry().bottom() + 1 + R, breite - 2 * R, textHoehe);
+    const int knopfTop = Label1->geometry().bottom() + 1 + R;
+    Button1->setGeometry(R, knopfTop, b, h);
+    Button2->setGeometry(R + b + R, knopfTop, b, h);
+    Button3->setGeometry(breite - R - b, knopfTop, b, h);
+    setFixedSize(breite, knopfTop + h + R);
+    FensterEinrichten();
+}
+
+void TVerlaufForm::FormShow()
+{
+    CaptionZuweisen();
+    if (Zeitraum1->Auswahl() != Vorgabe::Eigener)
+        Zeitraum1->VorgabeSetzen(Zeitraum1->Auswahl()); // today may be in another school year now
+    SchalterEinrichten();
+    DiagrammAufbauen();
+    Zeitraum1->ComboBox1->setFocus();
+}
+
+QString TVerlaufForm::Zeitraumtext() const
+{
+    const QString periode = ZeitraumText(Zeitraum1->Wert());
+    const Vorgabe vorgabe = Zeitraum1->Auswahl();
+    if (vorgabe != Vorgabe::Alles && vorgabe != Vorgabe::Eigener)
+        return QStringLiteral("%1 (%2)").arg(VorgabeText(vorgabe), periode);
+    return periode;
+}
+
+QString TVerlaufForm::Titel() const
+{
+    const QString periode = Zeitraumtext();
+    const QString klasse = Klasse.isEmpty() ? QString() : QStringLiteral(" – Klasse: %1").arg(Klasse);
+    return QStringLiteral("Verlauf von \"%1\"%2 – Zeitraum: %3").arg(Teilnehmer, klasse, periode);
+}
+
+QString TVerlaufForm::OhneDatumText() const
+{
+    QStringList tage;
+    for (const TagOhneDatum &tag : verlauf.ohneDatum) {
+        tage << (tag.text.isEmpty() ? QStringLiteral("Tag %1 (leer)").arg(tag.nummer)
+                                    : QStringLiteral("Tag %1 \"%2\"").arg(tag.nummer).arg(tag.text));
+    }
+    QString text;
+    if (verlauf.monate.isEmpty())
+        text = QStringLiteral("Im Zeitraum liegt kein Tag mit lesbarem Datum. ");
+    if (tage.isEmpty())
+        return text + QStringLiteral("Alle Tage haben ein lesbares Datum.");
+    text += QStringLiteral("Ohne lesbares Datum, daher nicht im Diagramm: ");
+    text += QStringList(tage.mid(0, GenannteTage)).join(QLatin1String(", "));
+    if (tage.size() > GenannteTage)
+        text += QStringLiteral(" und %1 weitere").arg(tage.size() - GenannteTage);
+    return text + QLatin1Char('.');
+}
+
+void TVerlaufForm::DiagrammAufbauen()
+{
+    verlauf = VerlaufZaehlen(Zeilen, Zeitraum1->Wert());
+    auto *diagramm = new QChart;
+    auto *reihen = new QStackedBarSeries(diagramm);
+    // Each status twice: the counts that fit on their bar are written
+    // there, the others (a short bar) only in the tooltip, with the same
+    // colour and one entry in the legend.
+    QStringList monate, beschriftungen;
+    int hoechster = 0;
+    saetze.clear();
+    for (int n = 0; n < 6; ++n) {
+        auto *satz = new QBarSet(QString::fromUtf16(Reihen[n / 2]), reihen);
+        saetze << satz;
+        reihen->append(satz);
+    }
+    for (const MonatsZahlen &monat : std::as_const(verlauf.monate)) {
+        for (int n = 0; n < 6; ++n)
+            saetze[n]->append(0);
+        monate << MonatsText(monat);
+        beschriftungen << Monatsbeschriftung(monat);
+        hoechster = qMax(hoechster, monat.Summe());
+    }
+    for (QBarSet *satz : std::as_const(saetze)) {
+        connect(satz, &QBarSet::hovered, this, [satz, monate](bool drauf, int index) {
+            if (drauf)
+                QToolTip::showText(QCursor::pos(), QStringLiteral("%1 – %2: %3")
+                                                        .arg(monate.value(index), satz->label())
+                                                        .arg(satz->at(index)));
+            else
+                QToolTip::hideText();
+        });
+    }
+    reihen->setLabelsVisible(true);
+    reihen->setLabelsPosition(QAbstractBarSeries::LabelsCenter);
+    reihen->setLabelsFormat(QStringLiteral("@value"));
+    diagramm->addSeries(reihen);
+
+    auto *y = new QValueAxis(diagramm);
+    const int schritt = Schrittweite(qMax(hoechster, 1));
+    achsenMax = qMax(1, (hoechster + schritt - 1) / schritt) * schritt;
+    y->setRange(0, achsenMax);
+    y->setTickType(QValueAxis::TicksDynamic);
+    y->setTickAnchor(0);
+    y->setTickInterval(schritt);
+    y->setLabelFormat(QStringLiteral("%d"));
+    y->setTitleText(QStringLiteral("Tage"));
+    diagramm->addAxis(y, Qt::AlignLeft);
+    reihen->attachAxis(y);
+
+    // Months that do not fit side by side stand upright, on one line.
+    const QFontMetrics masse(ProgrammSchrift().schrift);
+    const int breite = masse.horizontalAdvance(QStringLiteral("2025")) + 2 * masse.averageCharWidth();
+    const bool aufrecht = breite * monate.size() > ChartView1->width() * 8 / 10;
+    if (aufrecht)
+        beschriftungen.replaceInStrings(QStringLiteral("<br>"), QStringLiteral(" "));
+    auto *x = new QBarCategoryAxis(diagramm);
+    x->append(beschriftungen);
+    if (aufrecht)
+        x->setLabelsAngle(-90);
+    diagramm->addAxis(x, Qt::AlignBottom);
+    reihen->attachAxis(x);
+
+    diagramm->legend()->setAlignment(Qt::AlignBottom);
+    // Name and period on two lines; the period also stands in the fields above.
+    const QString klasse = Klasse.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(Klasse);
+    diagramm->setTitle(QStringLiteral("\"%1\"%2<br>%3")
+                           .arg(Teilnehmer.toHtmlEscaped(), klasse.toHtmlEscaped(), Zeitraumtext().toHtmlEscaped()));
+    diagramm->setBackgroundRoundness(0);
+    diagramm->setMargins(QMargins(R, R, R, R));
+    QChart *alt = ChartView1->chart();
+    ChartView1->setChart(diagramm);
+    delete alt;
+    Einfaerben(false);
+    for (QLegendMarker *marke : diagramm->legend()->markers(reihen)) {
+        auto *balken = qobject_cast<QBarLegendMarker *>(marke);
+        if (balken && saetze.indexOf(balken->barset()) % 2 == 1)
+            marke->setVisible(false);
+    }
+    connect(diagramm, &QChart::plotAreaChanged, this, &TVerlaufForm::ZahlenVerteilen);
+    ZahlenVerteilen();
+
+    Label1->setText(OhneDatumText());
+    Label1->setToolTip(Label1->text());
+}
+
+void TVerlaufForm::ZahlenVerteilen()
+{
+    const QChart *diagramm = ChartView1->chart();
+    if (saetze.size() != 6 || !diagramm)
+        return;
+    // A count fits on its bar when the bar is as high as a line of its font.
+    const qreal proTag = diagramm->plotArea().height() / achsenMax;
+    const int zeile = QFontMetrics(saetze[0]->labelFont()).height();
+    for (int index = 0; index < verlauf.monate.size(); ++index) {
+        const MonatsZahlen &monat = verlauf.monate[index];
+        const int werte[3] = {monat.fehlt, monat.nein, monat.ja};
+        for (int n = 0; n < 3; ++n) {
+            const bool passt = werte[n] * proTag >= zeile;
+            saetze[2 * n]->replace(index, passt ? werte[n] : 0);
+            saetze[2 * n + 1]->replace(index, passt ? 0 : werte[n]);
+        }
+    }
+}
+
+void TVerlaufForm::Einfaerben(bool papier)
+{
+    QChart *diagramm = ChartView1->chart();
+    const QColor text = papier ? QColor(Qt::black) : SchriftFarbe();
+    const QColor grund = papier ? QColor(Qt::white) : Hintergrundfarbe();
+    QFont schrift = ProgrammSchrift().schrift;
+    QFont titel = schrift;
+    titel.setBold(true);
+    diagramm->setBackgroundBrush(grund);
+    diagramm->setTitleFont(titel);
+    diagramm->setTitleBrush(text);
+    diagramm->legend()->setFont(schrift);
+    diagramm->legend()->setLabelColor(text);
+    for (QAbstractAxis *achse : diagramm->axes()) {
+        achse->setLabelsFont(schrift);
+        achse->setLabelsColor(text);
+        achse->setTitleFont(schrift);
+        achse->setTitleBrush(text);
+        achse->setLinePenColor(text);
+        achse->setGridLineColor(QColor(160, 160, 160));
+    }
+    for (QAbstractSeries *reihe : diagramm->series()) {
+        const QList<QBarSet *> alle = static_cast<QAbstractBarSeries *>(reihe)->barSets();
+        for (int n = 0; n < alle.size() && n < 6; ++n) {
+            const Farben &farben = Balkenfarben[n / 2];
+            alle[n]->setColor(farben.balken);
+            alle[n]->setBorderColor(QColor(0x20, 0x20, 0x20));
+            alle[n]->setLabelColor(n % 2 ? QColor(Qt::transparent) : farben.zahl);
+            alle[n]->setLabelFont(schrift);
+        }
+    }
+}
+
+QImage TVerlaufForm::Bild()
+{
+    QImage bild(ChartView1->size() * 2, QImage::Format_ARGB32);
+    bild.fill(Qt::white);
+    Einfaerben(true);
+    {
+        QPainter maler(&bild);
+        maler.setRenderHint(QPainter::Antialiasing);
+        ChartView1->render(&maler, QRectF(bild.rect()), ChartView1->viewport()->rect());
+    }
+    Einfaerben(false);
+    return bild;
+}
+
+bool TVerlaufForm::PngSchreiben(const QString &pfad)
+{
+    QBuffer puffer;
+    puffer.open(QIODevice::WriteOnly);
+    Bild().save(&puffer, "PNG");
+    QString fehler;
+    if (BytesSchreiben(pfad, puffer.data(), fehler))
+        return true;
+    Fehler(fehler);
+    return false;
+}
+
+void TVerlaufForm::DiagrammDrucken(QPagedPaintDevice &geraet)
+{
+    const QFont &schrift = ProgrammSchrift().schrift;
+    const QColor schwarz(Qt::black);
+    Einfaerben(true);
+    SeiteDrucken(geraet, Titel(), schrift, schwarz, [&](QPainter &maler, const QRectF &bereich) {
+        const qreal zeile = QFontMetricsF(schrift, &geraet).height();
+        const QRectF text(bereich.left(), bereich.bottom() - 3 * zeile, bereich.width(), 3 * zeile);
+        ChartView1->render(&maler, bereich.adjusted(0, 0, 0, -(3.5 * zeile)), ChartView1->viewport()->rect());
+        maler.setFont(schrift);
+        maler.setPen(schwarz);
+        maler.drawText(text, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, Label1->text());
+    });
+    Einfaerben(false);
+}
+
+void TVerlaufForm::Button1Click()
+{
+    const QString pfad = SpeicherortWaehlen(this, QStringLiteral("Als PNG speichern"), QStringLiteral("PNG-Bild (*.png)"),
+                                            QStringLiteral("png"), QStringLiteral("Verlauf %1.png").arg(FuerDateinamen(Teilnehmer)));
+    if (!pfad.isEmpty())
+        PngSchreiben(pfad);
+}
+
+void TVerlaufForm::Button2Click()
+{
+    if (!DruckerVorhanden()) {
+        Information(QStringLiteral("Es ist kein Drucker installiert!"));
+        return;
+    }
+    QPrinter drucker;
+    drucker.setPageOrientation(QPageLayout::Landscape);
+    drucker.setDocName(windowTitle());
+    if (!DruckDialogZeigen(drucker, this))
+        return;
+    drucker.setPrintRange(QPrinter::AllPages);
+    drucker.setDocName(windowTitle());
+    DiagrammDrucken(drucker);
+}

@@ -1,0 +1,67 @@
+#pragma once
+// A participant's days as a chart: one stacked bar per month (Fehlt,
+// Nein, Ja) over the chosen period, the days without a readable date named
+// below; saved as PNG or printed.
+
+#include "records/verlauf.h"
+#include "ui/mwdialog.h"
+
+#include <QStringList>
+
+class QBarSet;
+class QChart;
+class QChartView;
+class QLabel;
+class QPagedPaintDevice;
+class ZeitraumWahl;
+
+class TVerlaufForm : public MwDialog
+{
+    Q_OBJECT
+public:
+    explicit TVerlaufForm(QWidget *eltern);
+
+    void CaptionZuweisen();
+    void SchriftartZuweisen() override;
+    void SchalterEinrichten() override;
+
+    // Set by the opener before each showing: the open participant.
+    QString Teilnehmer;
+    QString Klasse;
+    QStringList Zeilen;
+
+    // Counts the months anew and draws the chart.
+    void DiagrammAufbauen();
+    const Verlauf &Gezaehlt() const { return verlauf; }
+    QString Titel() const;
+    // The period chosen: "Schuljahr (1. August 2023 bis 31. Juli 2024)".
+    QString Zeitraumtext() const;
+    // The chart as a picture on white, twice the size it has on screen.
+    QImage Bild();
+    bool PngSchreiben(const QString &pfad);
+    void DiagrammDrucken(QPagedPaintDevice &geraet);
+
+    ZeitraumWahl *Zeitraum1;
+    QChartView *ChartView1;
+    QLabel *Label1;
+    QPushButton *Button1, *Button2, *Button3;
+
+public slots:
+    void Button1Click();
+    void Button2Click();
+
+protected:
+    void FormShow() override;
+
+private:
+    // Puts each count on its bar, or, where the bar is too short for it,
+    // into the twin bar that shows no number.
+    void ZahlenVerteilen();
+    // Screen colours, or black on white for paper and pictures.
+    void Einfaerben(bool papier);
+    QString OhneDatumText() const;
+
+    Verlauf verlauf;
+    QList<QBarSet *> saetze; // Fehlt, Nein, Ja, each with and without its number on the bar
+    int achsenMax = 1;
+};

@@ -1,0 +1,139 @@
+#include "zeitraumwahl.h"
+
+#include "ui/schalterhoehe.h"
+#include "util/heute.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLocale>
+
+#include <algorithm>
+
+namespace {
+
+// The date fields show "–" at this date: no date, under "Alles".
+const QDate KeinDatum(1900, 1, 1);
+
+constexpr Vorgabe Vorgaben[] = {Vorgabe::Alles, Vorgabe::Schuljahr, Vorgabe::ErstesHalbjahr,
+                                Vorgabe::ZweitesHalbjahr, Vorgabe::Eigener};
+
+QDateEdit *DatumsFeld(QWidget *eltern, const char *name)
+{
+    auto *feld = new QDateEdit(eltern);
+    feld->setObjectName(QLatin1String(name));
+    feld->setLocale(QLocale(QLocale::German, QLocale::Germany));
+    feld->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    feld->setCalendarPopup(true);
+    feld->setMinimumDate(KeinDatum);
+    feld->setSpecialValueText(QStringLiteral("–"));
+    return feld;
+}
+
+} // namespace
+
+ZeitraumWahl::ZeitraumWahl(QWidget *eltern) : QWidget(eltern)
+{
+    setObjectName(QStringLiteral("Zeitraum"));
+    Label1 = new QLabel(QStringLiteral("&Zeitraum:"), this);
+    ComboBox1 = new QComboBox(this);
+    ComboBox1->setObjectName(QStringLiteral("Vorgabe"));
+    for (Vorgabe vorgabe : Vorgaben)
+        ComboBox1->addItem(VorgabeText(vorgabe));
+    Label2 = new QLabel(QStringLiteral("&Von:"), this);
+    DateEdit1 = DatumsFeld(this, "Von");
+    Label3 = new QLabel(QStringLiteral("&Bis:"), this);
+    DateEdit2 = DatumsFeld(this, "Bis");
+    Label1->setBuddy(ComboBox1);
+    Label2->setBuddy(DateEdit1);
+    Label3->setBuddy(DateEdit2);
+    merkEigener = VorgabeZeitraum(Vorgabe::Schuljahr, Heute());
+    connect(ComboBox1, &QComboBox::currentIndexChanged, this, &ZeitraumWahl::VorgabeGewaehlt);
+    connect(DateEdit1, &QDateEdit::dateChanged, this, &ZeitraumWahl::DatumGeaendert);
+    connect(DateEdit2, &QDateEdit::dateChanged, this, &ZeitraumWahl::DatumGeaendert);
+    VorgabeSetzen(Vorgabe::Alles);
+}
+
+Zeitraum ZeitraumWahl::Wert() const
+{
+    if (Auswahl() == Vorgabe::Alles)
+        return {};
+    return {DateEdit1->date(), DateEdit2->date()};
+}
+
+Vorgabe ZeitraumWahl::Auswahl() const
+{
+    return Vorgaben[qBound(0, ComboBox1->currentIndex(), int(std::size(Vorgaben)) - 1)];
+}
+
+void ZeitraumWahl::VorgabeSetzen(Vorgabe vorgabe)
+{
+    const int index = int(std::find(std::begin(Vorgaben), std::end(Vorgaben), vorgabe) - std::begin(Vorgaben));
+    if (ComboBox1->currentIndex() == index)
+        VorgabeGewaehlt(index); // today may have moved on: the dates anew
+    else
+        ComboBox1->setCurrentIndex(index);
+}
+
+void ZeitraumWahl::VorgabeGewaehlt(int index)
+{
+    if (setzend)
+        return;
+    const Vorgabe vorgabe = Vorgaben[qBound(0, index, int(std::size(Vorgaben)) - 1)];
+    if (vorgabe == Vorgabe::Alles)
+        DatenSetzen({KeinDatum, KeinDatum});
+    else if (vorgabe == Vorgabe::Eigener)
+        DatenSetzen(Auswahl() == Vorgabe::Eigener && DateEdit1->isEnabled() ? Wert() : merkEigener);
+    else
+        DatenSetzen(VorgabeZeitraum(vorgabe, Heute()));
+    DateEdit1->setEnabled(vorgabe != Vorgabe::Alles);
+    DateEdit2->setEnabled(vorgabe != Vorgabe::Alles);
+    emit Geaendert();
+}
+
+void ZeitraumWahl::DatenSetzen(const Zeitraum &zeitraum)
+{
+    setzend = true;
+    DateEdit1->setDate(zeitraum.von);
+    DateEdit2->setDate(zeitraum.bis);
+    setzend = false;
+}
+
+void ZeitraumWahl::DatumGeaendert()
+{
+    if (setzend || Auswahl() == Vorgabe::Alles)
+        return;
+    merkEigener = Wert();
+    const Vorgabe passend = VorgabeVon(merkEigener, Heute());
+    setzend = true;
+    ComboBox1->setCurrentIndex(int(std::find(std::begin(Vorgaben), std::end(Vorgaben),
+                                             passend == Vorgabe::Alles ? Vorgabe::Eigener : passend)
+                                   - std::begin(Vorgaben)));
+    setzend = false;
+    emit Geaendert();
+}
+
+int ZeitraumWahl::FeldHoehe() const
+{
+    int hoehe = SchalterHoehe(font(), SchalterArt::Edit);
+    for (const QWidget *feld : {static_cast<const QWidget *>(ComboBox1), static_cast<const QWidget *>(DateEdit1),
+                                static_cast<const QWidget *>(DateEdit2)})
+        hoehe = std::max({hoehe, SchalterHoehe(feld->font(), SchalterArt::Edit), feld->sizeHint().height()});
+    return hoehe;
+}
+
+void ZeitraumWahl::SchalterEinrichten(int ersteLabelBreite)
+{
+    const int hoehe = FeldHoehe();
+    int links = 0;
+    const QList<QPair<QLabel *, QWidget *>> paare = {{Label1, ComboBox1}, {Label2, DateEdit1}, {Label3, DateEdit2}};
+    for (const auto &[label, feld] : paare) {
+        const int labelBreite = qMax(LabelBreite(label->font(), label->text()), label->sizeHint().width());
+        const int labelHoehe = Zeilenhoehe(label->font());
+        label->setGeometry(links, (hoehe - labelHoehe) / 2, labelBreite, labelHoehe);
+        links += (label == Label1 ? qMax(labelBreite, ersteLabelBreite) : labelBreite) + 5;
+        feld->setGeometry(links, 0, feld->sizeHint().width(), hoehe);
+        links += feld->width() + 10;
+    }
+    setFixedSize(links - 10, hoehe);
+}
