@@ -172,11 +172,13 @@ void RtfFiguren(const QString &ordner)
 {
     const RtfSchrift schrift{QFont("Arial", 12), Qt::black, 0};
     for (int tage : {1000, 10000, 100000}) {
+        const QByteArray name = "rtf_save_" + QByteArray::number(tage);
+        if (!Gewuenscht(name.constData()))
+            continue;
         // As the text window hands it over: lines ending in LF.
         const QString text = AlleTage(tage).replace("\r\n", "\n");
         const QByteArray bytes = TextBytes(text, RtfText, &schrift);
         QString fehler;
-        const QByteArray name = "rtf_save_" + QByteArray::number(tage);
         Abwechselnd(
             name.constData(), tage >= 100000 ? 7 : 11,
             [&] { return Stoppen([&] { TextSpeichern(ordner + "bericht.rtf", text, RtfText, &schrift, fehler); }); },
@@ -237,9 +239,11 @@ int main(int argc, char *argv[])
             Verstecken(boden, [&] { boden.clear(); });
             return zeit;
         });
-    SpeicherFigur(100000);
+    if (Gewuenscht("text_window_100000"))
+        SpeicherFigur(100000);
 
     RtfFiguren(platz.Pfad());
-    AlteZahlen(platz.Pfad());
+    if (Gewuenscht("absolute"))
+        AlteZahlen(platz.Pfad());
     return 0;
 }

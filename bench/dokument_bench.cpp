@@ -120,6 +120,9 @@ double BodenSpeichern(const QString &pfad)
 void SchrittFiguren(TForm1 &haupt, const QString &ordner)
 {
     for (int tage : {1000, 10000, 100000}) {
+        const QByteArray figur = "step_save_" + QByteArray::number(tage);
+        if (!Gewuenscht(figur.constData()) && !(tage == 100000 && Gewuenscht("typing_100000")))
+            continue;
         const QString name = TeilnehmerAnlegen(ordner, tage);
         const QString boden = ordner + "Merkwerk/Boden.dat";
         QFile::remove(boden);
@@ -127,7 +130,6 @@ void SchrittFiguren(TForm1 &haupt, const QString &ordner)
         ::sync();
         haupt.setDatFilename(name);
         int runde = 0;
-        const QByteArray figur = "step_save_" + QByteArray::number(tage);
         Abwechselnd(
             figur.constData(), 11,
             [&] {
@@ -188,7 +190,7 @@ int main(int argc, char *argv[])
     const QString name = TeilnehmerAnlegen(ordner, 10000);
     ::sync();
     Abwechselnd(
-        "open_fresh_10000_warm", 11, [&] { return KindZeit({"oeffnen", ordner, name}); },
+        "open_fresh_10000_warm", 21, [&] { return KindZeit({"oeffnen", ordner, name}); },
         [&] { return KindZeit({"lesen", ordner + "Merkwerk/" + name + ".dat"}); });
 
     ProgrammordnerFestlegen(ordner);
@@ -198,12 +200,14 @@ int main(int argc, char *argv[])
     SchrittFiguren(haupt, ordner);
 
     // Still 100,000 days open from the last step figure.
-    haupt.setAktNummer(1);
-    const double anmerkung = ProTaste(haupt.Edit5);
-    const double info = ProTaste(haupt.RichEdit1);
-    std::printf("typing_100000 remark_ms_per_key=%.3f info_ms_per_key=%.3f (goal < 1)\n", anmerkung, info);
-    haupt.Speichern(false);
-
-    AlteZahlen(haupt, ordner);
+    if (Gewuenscht("typing_100000")) {
+        haupt.setAktNummer(1);
+        const double anmerkung = ProTaste(haupt.Edit5);
+        const double info = ProTaste(haupt.RichEdit1);
+        std::printf("typing_100000 remark_ms_per_key=%.3f info_ms_per_key=%.3f (goal < 1)\n", anmerkung, info);
+        haupt.Speichern(false);
+    }
+    if (Gewuenscht("absolute"))
+        AlteZahlen(haupt, ordner);
     return 0;
 }

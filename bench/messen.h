@@ -99,11 +99,21 @@ struct Vergleich {
     double Verhaeltnis() const { return boden > 0 ? merkwerk / boden : 0; }
 };
 
+// Whether a figure is to be measured: MERKWERK_BENCH_NUR may name some,
+// separated by commas (to run one figure under a profiler); unset, all are.
+inline bool Gewuenscht(const char *name)
+{
+    const QByteArray nur = qgetenv("MERKWERK_BENCH_NUR");
+    return nur.isEmpty() || nur.split(',').contains(QByteArray(name));
+}
+
 // The program and its floor by turns (program, floor, program, floor ...),
 // `paare` timed runs of each after one untimed of each that warms caches.
 // Prints the FIGURE line and a line with the spread.
 inline Vergleich Abwechselnd(const char *name, int paare, const Messlauf &programm, const Messlauf &boden)
 {
+    if (!Gewuenscht(name))
+        return {};
     programm();
     boden();
     std::vector<double> p, b;

@@ -127,6 +127,8 @@ int main(int argc, char *argv[])
     };
     for (const Groesse &g : {Groesse{"backup_dialog_1000x21k", "21 MB", 21 * 1024, 5},
                              Groesse{"backup_dialog_1000x200k", "200 MB", 200 * 1024, 3}}) {
+        if (!Gewuenscht(g.figur))
+            continue;
         const QString daten = platz.Pfad() + QString("daten%1/").arg(g.bytes);
         Daten(daten, 1000, g.bytes);
         dialog.DatenOrdner = daten;

@@ -199,12 +199,14 @@ int main(int argc, char *argv[])
         return 1;
     }
     for (int anzahl : {0, 1000, 10000}) {
+        const QByteArray figur = "start_ready_" + QByteArray::number(anzahl);
+        if (!Gewuenscht(figur.constData()))
+            continue;
         const QString heim = Heim(platz.Pfad(), anzahl);
         const QString daten = heim + "/Documents/Merkwerk/";
         ::sync();
         std::vector<double> haupt, liste, gelesen;
         bool ok = true;
-        const QByteArray figur = "start_ready_" + QByteArray::number(anzahl);
         Abwechselnd(
             figur.constData(), anzahl >= 10000 ? 7 : 11,
             [&] {

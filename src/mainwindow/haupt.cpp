@@ -62,10 +62,10 @@ void TForm1::DialogeErstellen()
     DruckenForm = new TDruckenForm(this);
     SichernForm = new TSichernForm(this);
     ZahlenForm = new TZahlenForm(this);
-}
     // The evaluations, after the dialogs of the original set.
     UebersichtForm = new TUebersichtForm(this);
     VerlaufForm = new TVerlaufForm(this);
+}
 
 void TForm1::SchalterErstellen()
 {
@@ -209,6 +209,8 @@ void TForm1::MenuErstellen()
     MenuDateiDruckenKommentare->setVisible(false);
     MenuAktKommentare->setVisible(false);
 
+    AuswertungMenuErstellen();
+
     MenuSicherung = leiste->addMenu(QStringLiteral("Daten&sicherung"));
     MenuSicherungSichern = MenuEintrag(MenuSicherung, "MenuSicherungSichern",
                                        QStringLiteral("Datendateien &sichern nach..."), Menutag::Sichern,
@@ -216,8 +218,6 @@ void TForm1::MenuErstellen()
     MenuSicherungWiederholen = MenuEintrag(MenuSicherung, "MenuSicherungWiederholen",
                                            QStringLiteral("Datendateien &wiederherstellen von..."), Menutag::Wiederherstellen,
                                            QKeySequence(Qt::Key_F5));
-    AuswertungMenuErstellen();
-
 
     MenuAns = leiste->addMenu(QStringLiteral("&Ansicht"));
     MenuAnsSchrift = MenuEintrag(MenuAns, "MenuAnsSchrift", QStringLiteral("Schriftart..."));

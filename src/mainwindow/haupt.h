@@ -27,9 +27,9 @@ class TDruckenForm;
 class TSichernForm;
 class TZahlenForm;
 class TKlassenForm;
-
 class TUebersichtForm;
 class TVerlaufForm;
+
 inline const QString InstanzText = QStringLiteral("Merkwerk V1.03");
 
 // What the tags of the main window's menu items and fields stand for (the
@@ -147,6 +147,8 @@ public:
     QAction *MenuAktVor, *MenuAktRueck, *MenuAktTeilnehmer, *MenuAktNeuenTag,
         *MenuAktNeuenTeilnehmer, *MenuAktTagAnzeigen, *MenuAktTeilnehmerAnzeigen,
         *MenuAktAufgaben, *MenuAktKommentare;
+    QMenu *MenuAusw;
+    QAction *MenuAuswKlasse, *MenuAuswVerlauf;
     QAction *MenuSicherungSichern, *MenuSicherungWiederholen;
     QAction *MenuAnsSchrift, *MenuAnsHintergrund;
     QAction *MenuEinstEigeneDateien, *MenuEinstProgrammordner;
@@ -156,8 +158,6 @@ public:
     QMenu *PuReMenu, *PuEdit3Menu, *PuEdit12Menu, *PuEdit4Menu;
     QAction *PuReKopieren, *PuReAusschneiden, *PuReEinfuegen, *PuReAllesMarkieren;
     QAction *PuEdit3Heute, *PuEdit3Gestern, *PuEdit3Morgen, *PuEdit12Aendern, *PuEdit4Kommentar;
-    QMenu *MenuAusw;
-    QAction *MenuAuswKlasse, *MenuAuswVerlauf;
 
     THintergrundForm *Hintergrund = nullptr;
     TTlForm *TlForm = nullptr;
@@ -167,6 +167,8 @@ public:
     TSichernForm *SichernForm = nullptr;
     TZahlenForm *ZahlenForm = nullptr;
     TKlassenForm *KlassenForm = nullptr;
+    TUebersichtForm *UebersichtForm = nullptr;
+    TVerlaufForm *VerlaufForm = nullptr;
 
 public slots:
     void Timer1Timer();
@@ -176,8 +178,6 @@ public slots:
     void Button1Click();
     void Button2Click();
     void Button3Click();
-    TUebersichtForm *UebersichtForm = nullptr;
-    TVerlaufForm *VerlaufForm = nullptr;
     void MenuEinstOrdnerClick();
     void PuReMenuPopup(const QPoint &stelle);
 
@@ -194,6 +194,8 @@ public slots:
     void PuEdit4MenuPopup(const QPoint &stelle);
     void MenuAktTeilnehmerLoeschenClick();
     void MenuDateiDruckenTagClick();
+    void MenuAuswKlasseClick();
+    void MenuAuswVerlaufClick();
     void MenuSicherungSichernClick();
     void MenuAnsSchriftClick();
     void MenuAnsHintergrundClick();
@@ -203,8 +205,6 @@ public slots:
     void MenuHilfeUpdateClick();
     void MenuHilfeHistoryClick();
     void MenuHilfeMailClick();
-    void MenuAuswKlasseClick();
-    void MenuAuswVerlaufClick();
     void MenuHilfeSpendenClick();
 
     // The single-instance requests: bring to front, and end like "&Beenden"
@@ -220,6 +220,7 @@ protected:
 private:
     void SchalterErstellen();
     void MenuErstellen();
+    void AuswertungMenuErstellen();
     void PopupMenusErstellen();
     QAction *MenuEintrag(QMenu *menu, const char *name, const QString &text, int menutag = 0,
                          const QKeySequence &kuerzel = {});
@@ -229,7 +230,6 @@ private:
     static bool WeicherUmbruch(QKeyEvent *taste);
     void FensterTitelSetzen(const QString &name);
     void DatenOrdnerEntfernenWennLeer();
-    void AuswertungMenuErstellen();
     void SchnappschussNehmen();
     void ZeilenUebernehmen(QStringList zeilen);
     // The file changed on disk since it was read: overwrite, or keep both.
