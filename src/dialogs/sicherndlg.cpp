@@ -189,6 +189,8 @@ void TSichernForm::Button1Click()
         const QString erfolg = SichernS ? QStringLiteral("Die Datendateien wurden erfolgreich in \"%1\" gesichert!")
                                         : QStringLiteral("Die Datendateien wurden erfolgreich von \"%1\" wiederhergestellt!");
         Information(erfolg.arg(Nativ(sicherung)));
+        if (SichernS)
+            emit Gesichert();
     }
     laeuft = false;
     Button1->setEnabled(ListBox1->count() > 0);

@@ -44,6 +44,10 @@ public slots:
 
     void done(int ergebnis) override;
 
+signals:
+    // A backup (not a restore) succeeded; sent after its success message.
+    void Gesichert();
+
 protected:
     void FormShow() override;
 

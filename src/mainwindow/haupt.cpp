@@ -65,6 +65,7 @@ void TForm1::DialogeErstellen()
     // The evaluations, after the dialogs of the original set.
     UebersichtForm = new TUebersichtForm(this);
     VerlaufForm = new TVerlaufForm(this);
+    connect(SichernForm, &TSichernForm::Gesichert, this, &TForm1::SicherungErfolgt);
 }
 
 void TForm1::SchalterErstellen()

@@ -117,6 +117,13 @@ public:
     QString DruckenTextBerechnen(int art) const;
     QString KommentareTextBerechnen();
 
+    // --- backup reminder ---
+    // After a participant file was written: when the last backup is more
+    // than 14 days old, or there was none, the status bar says so.
+    void SicherungsErinnerung();
+    // After a successful backup: its date is kept, the reminder goes.
+    void SicherungErfolgt();
+
     // --- layout ---
     void CaptionZuweisen();
     void SchriftartZuweisen();
@@ -243,6 +250,7 @@ private:
     DateiStand FDateiStand; // the file as it was read or last written
     int ordnerWahl = 0; // the checked folder item (a Menutag::Ordner), 0 before the settings are read
     bool ersteAnzeige = true;
+    QString MerkStatusText; // the shortcut text while the backup reminder stands in its place
 
     QString SaveTeilnehmer, SaveKlasse, SaveKommentar, SaveDatum, SaveAnmerkung, SaveRe;
     int SaveRg = 0;

@@ -165,6 +165,7 @@ bool TForm1::Speichern(bool unbedingtS)
     FDateiStand = StandVon(FDatFilename);
     ZeilenUebernehmen(std::move(neu));
     SchnappschussNehmen();
+    SicherungsErinnerung();
     return true;
 }
 

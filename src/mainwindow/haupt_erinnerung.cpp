@@ -1,0 +1,54 @@
+// The reminder to back up: the date of the last successful backup is kept
+// in the settings; once a participant file is written while that backup is
+// more than 14 days old, or there was none, the status bar's second panel
+// says so in place of the shortcuts, until the next backup succeeds. No
+// dialog, no sound.
+
+#include "haupt.h"
+
+#include "util/heute.h"
+#include "util/zahlen.h"
+
+#include <QSettings>
+
+namespace {
+
+const QString LetzteSicherung = QStringLiteral("LetzteSicherung");
+constexpr qint64 Frist = 14;
+
+QSettings Einstellungen()
+{
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Merkwerk"),
+                     QStringLiteral("Merkwerk"));
+}
+
+} // namespace
+
+void TForm1::SicherungsErinnerung()
+{
+    // A value that is no date counts as no backup.
+    const QDate letzte = QDate::fromString(Einstellungen().value(LetzteSicherung).toString(), Qt::ISODate);
+    QString text;
+    if (!letzte.isValid()) {
+        text = QStringLiteral("Noch keine Datensicherung – sichern mit F8");
+    } else {
+        const qint64 tage = letzte.daysTo(Heute());
+        if (tage <= Frist)
+            return;
+        text = QStringLiteral("Letzte Sicherung vor %1 Tagen – sichern mit F8").arg(TausenderPunkte(tage));
+    }
+    if (MerkStatusText.isEmpty())
+        MerkStatusText = StatusText();
+    setStatusText(text);
+}
+
+void TForm1::SicherungErfolgt()
+{
+    QSettings einstellungen = Einstellungen();
+    einstellungen.setValue(LetzteSicherung, Heute().toString(Qt::ISODate));
+    einstellungen.sync();
+    if (!MerkStatusText.isEmpty()) {
+        setStatusText(MerkStatusText);
+        MerkStatusText.clear();
+    }
+}
