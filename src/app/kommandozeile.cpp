@@ -1,5 +1,7 @@
 #include "kommandozeile.h"
 
+#include "uebersichtexport.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <cstdio>
@@ -8,6 +10,13 @@ namespace {
 
 const QString HilfeOption = QStringLiteral("help");
 const QString VersionOption = QStringLiteral("version");
+const QString UebersichtOption = QStringLiteral("uebersicht");
+// The options that only the overview export takes, with what they hold.
+const QString OrdnerOption = QStringLiteral("ordner");
+const QString KlasseOption = QStringLiteral("klasse");
+const QString VonOption = QStringLiteral("von");
+const QString BisOption = QStringLiteral("bis");
+const QString CsvOption = QStringLiteral("csv");
 
 void Ausgeben(std::FILE *ziel, const QString &text)
 {
@@ -23,6 +32,22 @@ void KommandozeileEinrichten(QCommandLineParser &parser)
                        "Ohne Optionen öffnet sich das Programmfenster."));
     parser.addOption({{QStringLiteral("h"), HilfeOption}, QStringLiteral("Zeigt diese Hilfe an.")});
     parser.addOption({{QStringLiteral("v"), VersionOption}, QStringLiteral("Zeigt die Version an.")});
+    parser.addOption({UebersichtOption,
+                      QStringLiteral("Schreibt die Klassenübersicht (Tage, Fehlt, Nein, Ja, Quote je Teilnehmer) "
+                                     "als CSV-Datei, ohne ein Fenster zu öffnen.")});
+    parser.addOption({OrdnerOption,
+                      QStringLiteral("Ordner mit den Teilnehmerdateien; ohne diese Angabe der Datenordner der "
+                                     "Einstellungen."),
+                      QStringLiteral("ORDNER")});
+    parser.addOption({KlasseOption,
+                      QStringLiteral("Nur die Teilnehmer dieser Klasse (Groß- und Kleinschreibung gleich); ohne "
+                                     "diese Angabe alle."),
+                      QStringLiteral("KLASSE")});
+    parser.addOption({VonOption, QStringLiteral("Erster Tag des Zeitraums."), QStringLiteral("TT.MM.JJJJ")});
+    parser.addOption({BisOption, QStringLiteral("Letzter Tag des Zeitraums; ohne --von und --bis zählen alle "
+                                                "Tage, auch die ohne lesbares Datum."),
+                      QStringLiteral("TT.MM.JJJJ")});
+    parser.addOption({CsvOption, QStringLiteral("Die CSV-Datei, die --uebersicht schreibt."), QStringLiteral("DATEI")});
 }
 
 std::optional<int> KommandozeileAusfuehren(QCommandLineParser &parser, const QStringList &argumente)
@@ -43,6 +68,22 @@ std::optional<int> KommandozeileAusfuehren(QCommandLineParser &parser, const QSt
         Ausgeben(stdout, QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
                                                        QCoreApplication::applicationVersion()));
         return 0;
+    }
+    if (parser.isSet(UebersichtOption)) {
+        const int code = UebersichtExportieren({parser.value(OrdnerOption), parser.value(KlasseOption),
+                                                parser.value(VonOption), parser.value(BisOption),
+                                                parser.value(CsvOption)});
+        if (code == 2)
+            Ausgeben(stderr, QStringLiteral("Mehr dazu: %1 --help\n").arg(programm));
+        return code;
+    }
+    for (const QString &option : {OrdnerOption, KlasseOption, VonOption, BisOption, CsvOption}) {
+        if (parser.isSet(option)) {
+            Ausgeben(stderr, QStringLiteral("Die Option --%1 gilt nur zusammen mit --uebersicht.\nMehr dazu: %2 "
+                                            "--help\n")
+                                 .arg(option, programm));
+            return 2;
+        }
     }
     return std::nullopt;
 }
