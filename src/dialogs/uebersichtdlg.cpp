@@ -39,16 +39,6 @@ const QString AlleText = QStringLiteral("(Alle)");
 // The period changes with every digit typed into a date: count once typing pauses.
 constexpr int Nachlauf = 300;
 
-// The controls that the shared font rule leaves alone.
-void Einfaerben(QWidget *feld)
-{
-    feld->setFont(ProgrammSchrift().schrift);
-    QPalette palette = feld->palette();
-    palette.setColor(QPalette::Base, Hintergrundfarbe());
-    palette.setColor(QPalette::Text, SchriftFarbe());
-    feld->setPalette(palette);
-}
-
 QList<int> Zahlenspalten()
 {
     return {SpalteTage, SpalteFehlt, SpalteNein, SpalteJa, SpalteQuote, SpalteOhneDatum};
@@ -140,10 +130,9 @@ void TUebersichtForm::CaptionZuweisen()
 void TUebersichtForm::SchriftartZuweisen()
 {
     SchriftUndFarbeAnwenden(this);
-    for (QWidget *feld : {static_cast<QWidget *>(TableView1), static_cast<QWidget *>(ComboBox1),
-                          static_cast<QWidget *>(Zeitraum1->ComboBox1), static_cast<QWidget *>(Zeitraum1->DateEdit1),
-                          static_cast<QWidget *>(Zeitraum1->DateEdit2)})
-        Einfaerben(feld);
+    Zeitraum1->SchriftartZuweisen();
+    FeldEinfaerben(ComboBox1);
+    FeldEinfaerben(TableView1);
     TableView1->horizontalHeader()->setFont(ProgrammSchrift().schrift);
     SchalterEinrichten();
 }

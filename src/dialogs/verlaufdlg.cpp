@@ -119,14 +119,7 @@ void TVerlaufForm::CaptionZuweisen()
 void TVerlaufForm::SchriftartZuweisen()
 {
     SchriftUndFarbeAnwenden(this);
-    for (QWidget *feld : {static_cast<QWidget *>(Zeitraum1->ComboBox1), static_cast<QWidget *>(Zeitraum1->DateEdit1),
-                          static_cast<QWidget *>(Zeitraum1->DateEdit2)}) {
-        feld->setFont(ProgrammSchrift().schrift);
-        QPalette palette = feld->palette();
-        palette.setColor(QPalette::Base, Hintergrundfarbe());
-        palette.setColor(QPalette::Text, SchriftFarbe());
-        feld->setPalette(palette);
-    }
+    Zeitraum1->SchriftartZuweisen();
     Einfaerben(false);
     SchalterEinrichten();
 }

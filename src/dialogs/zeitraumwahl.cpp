@@ -1,5 +1,6 @@
 #include "zeitraumwahl.h"
 
+#include "ui/programmschrift.h"
 #include "ui/schalterhoehe.h"
 #include "util/heute.h"
 
@@ -31,6 +32,15 @@ QDateEdit *DatumsFeld(QWidget *eltern, const char *name)
 }
 
 } // namespace
+
+void FeldEinfaerben(QWidget *feld)
+{
+    feld->setFont(ProgrammSchrift().schrift);
+    QPalette palette = feld->palette();
+    palette.setColor(QPalette::Base, Hintergrundfarbe());
+    palette.setColor(QPalette::Text, SchriftFarbe());
+    feld->setPalette(palette);
+}
 
 ZeitraumWahl::ZeitraumWahl(QWidget *eltern) : QWidget(eltern)
 {
@@ -111,6 +121,13 @@ void ZeitraumWahl::DatumGeaendert()
                                    - std::begin(Vorgaben)));
     setzend = false;
     emit Geaendert();
+}
+
+void ZeitraumWahl::SchriftartZuweisen()
+{
+    for (QWidget *feld : {static_cast<QWidget *>(ComboBox1), static_cast<QWidget *>(DateEdit1),
+                          static_cast<QWidget *>(DateEdit2)})
+        FeldEinfaerben(feld);
 }
 
 int ZeitraumWahl::FeldHoehe() const

@@ -12,6 +12,10 @@ class QComboBox;
 class QDateEdit;
 class QLabel;
 
+// Program font and background colour for a field that the shared rule
+// (SchriftUndFarbeAnwenden) leaves alone: combo boxes, date fields, tables.
+void FeldEinfaerben(QWidget *feld);
+
 class ZeitraumWahl : public QWidget
 {
     Q_OBJECT
@@ -22,6 +26,8 @@ public:
     Vorgabe Auswahl() const;
     // Fills the dates from a preset, for the school year of today.
     void VorgabeSetzen(Vorgabe vorgabe);
+    // The program font and colour for the preset and date fields.
+    void SchriftartZuweisen();
 
     // Arranges the controls in one row from their fonts (5 between a label
     // and its field, 10 between the pairs) and takes the size that needs.
