@@ -5,6 +5,7 @@
 
 #include "ui/meldungen.h"
 #include "util/ordner.h"
+#include "util/sicherschreiben.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -37,6 +38,7 @@ void TForm1::Timer1Timer()
         Information(QStringLiteral("Der Ordner \"%1\" kann nicht angelegt werden!").arg(Nativ(ordner)));
         return;
     }
+    VerwaisteTemporaereEntfernen(ordner);
     Button3->click();
 }
 

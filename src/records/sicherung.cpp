@@ -135,6 +135,7 @@ PassErgebnis KopierPass(const QString &von, const QString &nach, const JeDatei &
 {
     // Each copy is synced as it is written; the folder that holds the new
     // names once at the end.
+    VerwaisteTemporaereEntfernen(nach);
     QString letzte;
     PassErgebnis ergebnis = Pass(von, nach, jeDatei, jeBlock,
                                  [&letzte](const QString &quelle, const QString &ziel, const JeBlock &block, QString *grund) {

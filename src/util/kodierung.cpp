@@ -5,6 +5,9 @@
 
 namespace {
 
+// The mark is taken off before decoding; a second one is text and stays.
+constexpr auto Flags = QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom;
+
 const QByteArray MarkeUtf8("\xEF\xBB\xBF", 3);
 const QByteArray MarkeUtf16LE("\xFF\xFE", 2);
 const QByteArray MarkeUtf16BE("\xFE\xFF", 2);
@@ -76,7 +79,7 @@ qsizetype Utf8Folge(QByteArrayView bytes)
 // so that the next save repairs it instead of turning it into U+FFFD.
 QString Utf8Text(QByteArrayView bytes)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QStringDecoder utf8(QStringDecoder::Utf8, Flags);
     QString text = utf8(bytes);
     if (!utf8.hasError())
         return text;
@@ -92,11 +95,11 @@ QString Utf8Text(QByteArrayView bytes)
         qsizetype ungueltigBis = i + 1;
         while (ungueltigBis < bytes.size() && Utf8Folge(bytes.sliced(ungueltigBis)) == 0)
             ++ungueltigBis;
-        text += QString::fromUtf8(bytes.sliced(gueltigAb, i - gueltigAb));
+        text += QStringDecoder(QStringDecoder::Utf8, Flags)(bytes.sliced(gueltigAb, i - gueltigAb));
         text += Windows1252Text(bytes.sliced(i, ungueltigBis - i));
         gueltigAb = i = ungueltigBis;
     }
-    text += QString::fromUtf8(bytes.sliced(gueltigAb));
+    text += QStringDecoder(QStringDecoder::Utf8, Flags)(bytes.sliced(gueltigAb));
     return text;
 }
 
@@ -104,7 +107,7 @@ QString Utf8Text(QByteArrayView bytes)
 // out, instead of becoming one more (replacement) character or line.
 QString Utf16Text(QByteArrayView bytes, QStringDecoder::Encoding art)
 {
-    return QStringDecoder(art, QStringDecoder::Flag::Stateless)(bytes.first(bytes.size() & ~qsizetype(1)));
+    return QStringDecoder(art, Flags)(bytes.first(bytes.size() & ~qsizetype(1)));
 }
 
 } // namespace

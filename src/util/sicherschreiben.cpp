@@ -5,7 +5,10 @@
 #include "ordner.h"
 
 #include <QFile>
+#include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QRandomGenerator>
 
 #include <cerrno>
@@ -115,6 +118,19 @@ void RechteUebernehmen(int handle, const QString &ziel)
 }
 
 } // namespace
+
+void VerwaisteTemporaereEntfernen(const QString &ordner)
+{
+    // The names TemporaerAnlegen gives: "." + the file's name + "." + a
+    // random number, for participant files, backup copies and conflicts.
+    static const QRegularExpression muster(QStringLiteral("^\\..+\\.(dat|bak|konflikt)\\.[0-9a-z]{1,13}$"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    const QDateTime grenze = QDateTime::currentDateTime().addSecs(-3600);
+    for (const QFileInfo &datei : QDir(ordner).entryInfoList({QStringLiteral(".*")}, QDir::Files | QDir::Hidden)) {
+        if (muster.match(datei.fileName()).hasMatch() && datei.lastModified() < grenze)
+            QFile::remove(datei.filePath());
+    }
+}
 
 int OrdnerSyncen(const QString &ordner)
 {

@@ -43,5 +43,10 @@ private:
 // Makes the entries of a folder (renamed files) durable; 0 or the error.
 int OrdnerSyncen(const QString &ordner);
 
+// Temporary files that a write cut off in `ordner` left behind (a crash, a
+// stick pulled out) go again once they are an hour old; younger ones may
+// belong to a write still running in another copy of the program.
+void VerwaisteTemporaereEntfernen(const QString &ordner);
+
 // Where a path leads: the target of a link, else the path itself.
 QString LinkAufloesen(const QString &pfad);

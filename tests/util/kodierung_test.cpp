@@ -82,6 +82,10 @@ TEST(Kodierung, UngueltigeBytesUndUngeradeLaengen)
         {"nur die UTF-16-Marke", "\xFF\xFE", {}},
         {"UTF-16 ungerade", Utf16Datei(QStringLiteral("ab\r\n"), true) + "x", {QStringLiteral("ab")}},
         {"UTF-16 nur Marke und ein Byte", "\xFE\xFF" "x", {}},
+        // A second mark is text: it stays, and is written back.
+        {"zweite UTF-8-Marke", "\xEF\xBB\xBF\xEF\xBB\xBF" "4b\r\n", {QStringLiteral("\uFEFF4b")}},
+        {"zweite Marke bei ungültigem Byte", "\xEF\xBB\xBF\xEF\xBB\xBF" "K\xE4se\r\n", {QStringLiteral("\uFEFFKäse")}},
+        {"zweite UTF-16-Marke", Utf16Datei(QStringLiteral("\uFEFFab"), true), {QStringLiteral("\uFEFFab")}},
     };
     for (const auto &fall : faelle) {
         Kodierung k = Kodierung::Windows1252;

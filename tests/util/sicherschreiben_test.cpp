@@ -2,6 +2,7 @@
 #include "util/dateisync.h"
 #include "util/sicherschreiben.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -62,4 +63,22 @@ TEST_F(SicherSchreiben, BehaeltDieRechteUndSchreibtDasZielEinerVerknuepfung)
     EXPECT_TRUE(QFileInfo(link).isSymLink());
     EXPECT_EQ(Lesen(ziel), "neu\r\n");
     EXPECT_EQ(QFile::permissions(ziel), rechte);
+}
+
+TEST_F(SicherSchreiben, VerwaisteTemporaereDateienGehenNachEinerStunde)
+{
+    const QStringList alt = {".Beta.dat.k3j9x", ".Beta.dat.bak.0a1b2c", ".Beta.dat.konflikt.zz"};
+    for (const QString &name : alt) {
+        Schreiben(Ordner() + name, "halb");
+        QFile datei(Ordner() + name);
+        datei.open(QIODevice::ReadWrite);
+        datei.setFileTime(QDateTime::currentDateTime().addSecs(-7200), QFileDevice::FileModificationTime);
+    }
+    // Young ones, and files that only look alike, stay.
+    Schreiben(Ordner() + ".Gamma.dat.abc", "läuft noch");
+    Schreiben(Ordner() + ".profile", "x");
+    Schreiben(Ordner() + "Beta.dat", "ganz");
+    VerwaisteTemporaereEntfernen(Ordner());
+    EXPECT_EQ(QDir(Ordner()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+              QStringList({".Gamma.dat.abc", ".profile", "Beta.dat"}));
 }
