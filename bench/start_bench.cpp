@@ -6,9 +6,11 @@
 //
 // Watched from outside: the windows through the X server (a window counts
 // as shown when it is mapped; its title says which it is), the reading of
-// the participant files through inotify (the list is filled once every
-// file's header was read). Each process is killed after the measurement;
-// each start gets a runtime folder of its own, so that no lock is left.
+// the participant files through inotify, and then the process's main
+// thread until it is idle (its run time in /proc/<pid>/schedstat stands
+// still for 50 ms): by then the list is filled and painted. The floor is
+// watched the same way. Each process is killed after the measurement; each
+// start gets a runtime folder of its own, so that no lock is left.
 
 #include "util/kodierung.h"
 
@@ -93,8 +95,34 @@ struct Start {
     double erstesFenster = -1;
     double ziel = -1;     // the window that means ready was mapped
     double gelesen = -1;  // every participant file read
-    double Bereit() const { return ziel < 0 || gelesen < 0 ? -1 : qMax(ziel, gelesen); }
+    double ruhig = -1;    // the last moment the main thread ran, after both of the above
+    double Bereit() const { return ruhig; }
 };
+
+// Nanoseconds the main thread of a process has run so far.
+qint64 Laufzeit(pid_t pid)
+{
+    QFile datei(QString("/proc/%1/schedstat").arg(pid));
+    return datei.open(QIODevice::ReadOnly) ? datei.readAll().split(' ').first().toLongLong() : -1;
+}
+
+// Waits until the process has not run for 50 ms; returns when it last ran.
+double BisRuhig(pid_t pid, const QElapsedTimer &uhr)
+{
+    qint64 bisher = Laufzeit(pid);
+    double zuletzt = uhr.nsecsElapsed() / 1e6;
+    while (uhr.elapsed() < 60000) {
+        ::usleep(1000);
+        const double jetzt = uhr.nsecsElapsed() / 1e6;
+        const qint64 lauf = Laufzeit(pid);
+        if (lauf != bisher)
+            zuletzt = jetzt;
+        bisher = lauf;
+        if (jetzt - zuletzt > 50)
+            break;
+    }
+    return zuletzt;
+}
 
 pid_t Starten(const QString &programm, const QString &heim)
 {
@@ -145,7 +173,7 @@ Start Messen(Bildschirm &x, const QString &programm, const QString &heim, const 
     uhr.start();
     const pid_t pid = Starten(programm, heim);
     alignas(inotify_event) char puffer[64 * 1024];
-    while (start.Bereit() < 0 && uhr.elapsed() < 60000) {
+    while ((start.ziel < 0 || start.gelesen < 0) && uhr.elapsed() < 60000) {
         pollfd warten[2] = {{x.Handle(), POLLIN, 0}, {beobachter, POLLIN, 0}};
         ::poll(warten, 2, 100);
         const double jetzt = uhr.nsecsElapsed() / 1e6;
@@ -166,6 +194,8 @@ Start Messen(Bildschirm &x, const QString &programm, const QString &heim, const 
         if (start.gelesen < 0 && gelesen.size() >= dateien)
             start.gelesen = jetzt;
     }
+    if (start.ziel >= 0 && start.gelesen >= 0)
+        start.ruhig = BisRuhig(pid, uhr);
     Beenden(pid);
     ::close(beobachter);
     return start;
@@ -205,7 +235,7 @@ int main(int argc, char *argv[])
         const QString heim = Heim(platz.Pfad(), anzahl);
         const QString daten = heim + "/Documents/Merkwerk/";
         ::sync();
-        std::vector<double> haupt, liste, gelesen;
+        std::vector<double> haupt, liste, gelesen, ruhig;
         bool ok = true;
         Abwechselnd(
             figur.constData(), anzahl >= 10000 ? 7 : 11,
@@ -215,12 +245,13 @@ int main(int argc, char *argv[])
                 haupt.push_back(s.erstesFenster);
                 liste.push_back(s.ziel);
                 gelesen.push_back(s.gelesen);
+                ruhig.push_back(s.ruhig);
                 return s.Bereit();
             },
             [&] { return Messen(x, BODEN_PROGRAMM, heim, BodenTitel, daten, 0).Bereit(); });
-        std::printf("  %s: main window mapped %.1f ms, %s mapped %.1f ms, all files read %.1f ms%s\n", figur.constData(),
-                    MedianVon(haupt), anzahl ? "list" : "question", MedianVon(liste), MedianVon(gelesen),
-                    ok ? "" : " FEHLER: nicht bereit geworden");
+        std::printf("  %s: main window mapped %.1f ms, %s mapped %.1f ms, all files read %.1f ms, idle %.1f ms%s\n",
+                    figur.constData(), MedianVon(haupt), anzahl ? "list" : "question", MedianVon(liste),
+                    MedianVon(gelesen), MedianVon(ruhig), ok ? "" : " FEHLER: nicht bereit geworden");
     }
     return 0;
 }
