@@ -12,6 +12,7 @@
 #include "reports/berichte.h"
 #include "ui/hintergrunddlg.h"
 #include "ui/programmschrift.h"
+#include "ui/rollflaeche.h"
 #include "ui/statusleiste.h"
 
 #include <QActionGroup>
@@ -74,10 +75,16 @@ void TForm1::SchalterErstellen()
     client->setObjectName(QStringLiteral("Client"));
     setCentralWidget(client);
     client->installEventFilter(this);
+    // The controls lie on a surface that scrolls above the status bar when
+    // large print does not fit the screen (the arrangement decides).
+    Rollbereich = new Rollflaeche(client);
+    auto *flaeche = new QWidget;
+    flaeche->setObjectName(QStringLiteral("Flaeche"));
+    Rollbereich->setWidget(flaeche);
 
-    auto zeile = [client](QLabel *&label, QLineEdit *&edit, const char *name, Feldtag feldtag) {
-        label = new QLabel(client);
-        edit = new QLineEdit(client);
+    auto zeile = [flaeche](QLabel *&label, QLineEdit *&edit, const char *name, Feldtag feldtag) {
+        label = new QLabel(flaeche);
+        edit = new QLineEdit(flaeche);
         edit->setObjectName(QLatin1String(name));
         edit->setProperty("Tag", feldtag);
         label->setBuddy(edit);
@@ -91,7 +98,7 @@ void TForm1::SchalterErstellen()
     for (QLineEdit *feld : {Edit1, Edit2, Edit4})
         feld->setReadOnly(true);
 
-    RadioGroup1 = new QGroupBox(client);
+    RadioGroup1 = new QGroupBox(flaeche);
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
     auto *radioLayout = new QVBoxLayout(RadioGroup1);
     radioLayout->setContentsMargins(6, 0, 6, 0);
@@ -101,17 +108,17 @@ void TForm1::SchalterErstellen()
         radioLayout->addWidget(item);
     }
 
-    LabelRe = new QLabel(client);
-    RichEdit1 = new QTextEdit(client);
+    LabelRe = new QLabel(flaeche);
+    RichEdit1 = new QTextEdit(flaeche);
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
     RichEdit1->setAcceptRichText(false);
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     RichEdit1->setTabChangesFocus(true);
     LabelRe->setBuddy(RichEdit1);
 
-    Button1 = new QPushButton(client);
-    Button2 = new QPushButton(client);
-    Button3 = new QPushButton(client);
+    Button1 = new QPushButton(flaeche);
+    Button2 = new QPushButton(flaeche);
+    Button3 = new QPushButton(flaeche);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button2->setObjectName(QStringLiteral("Button2"));
     Button3->setObjectName(QStringLiteral("Button3"));

@@ -18,6 +18,7 @@ class QPushButton;
 class QRadioButton;
 class QTextEdit;
 class QTimer;
+class Rollflaeche;
 class StatusLeiste;
 class THintergrundForm;
 class TTlForm;
@@ -142,6 +143,7 @@ public:
     QTextEdit *RichEdit1;
     QPushButton *Button1, *Button2, *Button3;
     StatusLeiste *StatusBar1;
+    Rollflaeche *Rollbereich; // holds every control but the status bar
     QTimer *Timer1;
 
     QMenu *MenuDatei, *MenuDateiDrucken, *MenuBearb, *MenuAkt, *MenuSicherung, *MenuAns,

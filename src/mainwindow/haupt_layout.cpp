@@ -4,6 +4,7 @@
 
 #include "ui/hauptgeometrie.h"
 #include "ui/programmschrift.h"
+#include "ui/rollflaeche.h"
 #include "ui/schalterhoehe.h"
 #include "ui/statusleiste.h"
 
@@ -14,7 +15,20 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTextEdit>
+#include <QtMath>
+
+namespace {
+
+// Three lines of a text field in its font, with its frame and margins.
+int DreiZeilen(const QTextEdit *feld)
+{
+    const int rand = 2 * (feld->frameWidth() + qCeil(feld->document()->documentMargin()));
+    return 3 * feld->fontMetrics().lineSpacing() + rand;
+}
+
+} // namespace
 
 void TForm1::CaptionZuweisen()
 {
@@ -55,6 +69,10 @@ void TForm1::SchalterEinrichten()
     m.knopfBreite = KnopfBreite({Button1, Button2, Button3}, 187);
     m.clientBreite = centralWidget()->width();
     m.clientHoehe = centralWidget()->height();
+    m.infosMindestHoehe = DreiZeilen(RichEdit1);
+    m.radioMindestBreite = RadioGroup1->minimumSizeHint().width();
+    m.rollbalkenBreite = Rollbereich->verticalScrollBar()->sizeHint().width();
+    m.statusTextBreite = StatusBar1->TextBreite(0);
 
     const HauptGeometrie g = HauptLayout(m);
     for (int n = 0; n < 5; ++n) {
@@ -67,8 +85,10 @@ void TForm1::SchalterEinrichten()
     Button1->setGeometry(g.vorwaerts);
     Button2->setGeometry(g.rueckwaerts);
     Button3->setGeometry(g.liste);
+    Rollbereich->setGeometry(g.rollbereich);
+    Rollbereich->widget()->resize(g.flaeche);
     StatusBar1->setGeometry(g.statusleiste);
-    StatusBar1->PanelBreiten(g.panel0, g.panel1);
+    StatusBar1->Anordnen();
 }
 
 void TForm1::FensterEinrichten()

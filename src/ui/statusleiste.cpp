@@ -1,6 +1,20 @@
 #include "statusleiste.h"
 
+#include "ui/hauptgeometrie.h"
+
+#include <QFontMetricsF>
 #include <QLabel>
+#include <QtMath>
+
+namespace {
+
+// Frame and indent on both sides of a panel's text.
+int Rahmen(const QLabel *panel)
+{
+    return 2 * (panel->frameWidth() + panel->indent());
+}
+
+} // namespace
 
 StatusLeiste::StatusLeiste(QWidget *eltern) : QFrame(eltern)
 {
@@ -13,16 +27,39 @@ StatusLeiste::StatusLeiste(QWidget *eltern) : QFrame(eltern)
 
 void StatusLeiste::PanelText(int panel, const QString &text)
 {
-    panels[panel]->setText(text);
+    texte[panel] = text;
+    Anordnen();
 }
 
 QString StatusLeiste::PanelText(int panel) const
 {
-    return panels[panel]->text();
+    return texte[panel];
 }
 
-void StatusLeiste::PanelBreiten(int breite0, int breite1)
+int StatusLeiste::TextBreite(int panel) const
 {
-    panels[0]->setGeometry(0, 0, breite0, height());
-    panels[1]->setGeometry(breite0, 0, breite1, height());
+    // Measured in fractions, with a pixel each side for glyphs that reach
+    // past their advance.
+    const QLabel *p = panels[panel];
+    return qCeil(QFontMetricsF(p->font()).horizontalAdvance(texte[panel])) + 2 + Rahmen(p);
+}
+
+void StatusLeiste::resizeEvent(QResizeEvent *ereignis)
+{
+    QFrame::resizeEvent(ereignis);
+    Anordnen();
+}
+
+void StatusLeiste::Anordnen()
+{
+    const StatusPanels breiten = StatusPanelBreiten(width(), TextBreite(0));
+    panels[0]->setGeometry(0, 0, breiten.panel0, height());
+    panels[1]->setGeometry(breiten.panel0, 0, breiten.panel1, height());
+    for (int n = 0; n < 2; ++n) {
+        QLabel *panel = panels[n];
+        const QString gezeigt = panel->fontMetrics().elidedText(texte[n], Qt::ElideRight,
+                                                                panel->width() - Rahmen(panel));
+        panel->setText(gezeigt);
+        panel->setToolTip(gezeigt == texte[n] ? QString() : texte[n]);
+    }
 }

@@ -3,8 +3,9 @@
 
 class QLabel;
 
-// The main window's status bar: two sunken panels whose widths the window's
-// arrangement sets.
+// The main window's status bar: two sunken panels, a fifth of the bar and
+// the rest. The first is never narrower than its text; a text longer than
+// its panel ends in "…" and shows whole as the panel's tool tip.
 class StatusLeiste : public QFrame
 {
     Q_OBJECT
@@ -12,8 +13,16 @@ public:
     explicit StatusLeiste(QWidget *eltern);
     void PanelText(int panel, const QString &text);
     QString PanelText(int panel) const;
-    void PanelBreiten(int breite0, int breite1);
+    // The width a panel needs to show its text whole, in its font.
+    int TextBreite(int panel) const;
+    // Sets the panels' widths and shown texts; again after a change of font.
+    void Anordnen();
+
+protected:
+    void resizeEvent(QResizeEvent *ereignis) override;
 
 private:
+
     QLabel *panels[2];
+    QString texte[2];
 };

@@ -1,5 +1,7 @@
 #include "ui/hauptgeometrie.h"
 
+#include <QList>
+#include <QString>
 #include <gtest/gtest.h>
 
 TEST(Hauptgeometrie, BeispielMitZeilenhoehe16)
@@ -27,6 +29,169 @@ TEST(Hauptgeometrie, BeispielMitZeilenhoehe16)
     EXPECT_EQ(g.statusleiste, QRect(0, 678, 1000, 22));
     EXPECT_EQ(g.panel0, 200);
     EXPECT_EQ(g.panel1, 800);
+}
+
+namespace {
+
+// Sizes measured in the default look (line height 16) plus what only large
+// print needs, all small enough never to matter at this size.
+HauptMasse NormaleMasse(int breite, int hoehe)
+{
+    HauptMasse m;
+    m.editHoehe = 24;
+    m.knopfHoehe = 28;
+    m.statusHoehe = 22;
+    m.labelHoehe = 16;
+    m.labelBreiten = {40, 45, 78, 42, 70, 35};
+    m.clientBreite = breite;
+    m.clientHoehe = hoehe;
+    m.infosMindestHoehe = 3 * 17 + 10;
+    m.radioMindestBreite = 95;
+    m.rollbalkenBreite = 15;
+    m.statusTextBreite = 95;
+    return m;
+}
+
+// 40 pt (line height 61) on a screen of 1280 x 800 less the menu bar.
+HauptMasse Masse40Punkt(int breite, int hoehe)
+{
+    HauptMasse m;
+    m.editHoehe = 69;
+    m.knopfHoehe = 73;
+    m.statusHoehe = 67;
+    m.labelHoehe = 61;
+    m.labelBreiten = {170, 185, 290, 175, 290, 160};
+    m.knopfBreite = 406;
+    m.clientBreite = breite;
+    m.clientHoehe = hoehe;
+    m.infosMindestHoehe = 193;
+    m.radioMindestBreite = 340;
+    m.rollbalkenBreite = 15;
+    m.statusTextBreite = 300;
+    return m;
+}
+
+QList<QRect> Schalter(const HauptGeometrie &g)
+{
+    QList<QRect> alle(g.labels.begin(), g.labels.end());
+    alle << QList<QRect>(g.edits.begin(), g.edits.end());
+    alle << g.radiogruppe << g.labelRe << g.infos << g.vorwaerts << g.rueckwaerts << g.liste;
+    return alle;
+}
+
+} // namespace
+
+TEST(Hauptgeometrie, GrosseSchirmeHaltenDieRegel)
+{
+    // What only large print needs changes nothing where there is room.
+    const HauptGeometrie g = HauptLayout(NormaleMasse(1000, 700));
+    EXPECT_FALSE(g.rollt);
+    EXPECT_EQ(g.infos, QRect(93, 286, 897, 172));
+    EXPECT_EQ(g.vorwaerts, QRect(10, 468, 187, 28));
+    EXPECT_EQ(g.rueckwaerts, QRect(406, 468, 187, 28));
+    EXPECT_EQ(g.liste, QRect(803, 468, 187, 28));
+    EXPECT_EQ(g.radiogruppe, QRect(93, 180, 99, 96));
+    EXPECT_EQ(g.panel0, 200);
+    EXPECT_EQ(g.rollbereich, QRect(0, 0, 1000, 678));
+    EXPECT_EQ(g.flaeche, QSize(1000, 678));
+    for (const QSize schirm : {QSize(800, 570), QSize(1280, 770), QSize(1920, 1050)}) {
+        const HauptGeometrie s = HauptLayout(NormaleMasse(schirm.width(), schirm.height()));
+        EXPECT_FALSE(s.rollt) << schirm.width();
+        EXPECT_EQ(s.infos.height(), (schirm.height() - 22 - 20 - 286 - 28) / 2);
+        EXPECT_EQ(s.edits[0].width(), schirm.width() - 10 - 93);
+        EXPECT_EQ(s.panel0, schirm.width() / 5);
+    }
+}
+
+TEST(Hauptgeometrie, InfosBehaltenDreiZeilenOhneZuRollen)
+{
+    // Half the space left would be 172: the field keeps its 200, the empty
+    // part below the buttons gives way.
+    HauptMasse m = NormaleMasse(1000, 700);
+    m.infosMindestHoehe = 200;
+    const HauptGeometrie g = HauptLayout(m);
+    EXPECT_FALSE(g.rollt);
+    EXPECT_EQ(g.infos, QRect(93, 286, 897, 200));
+    EXPECT_EQ(g.vorwaerts, QRect(10, 496, 187, 28));
+    EXPECT_EQ(g.liste, QRect(803, 496, 187, 28));
+    EXPECT_EQ(g.flaeche, QSize(1000, 678));
+}
+
+TEST(Hauptgeometrie, Bei40PunktRolltDieFlaecheUeberDerStatusleiste)
+{
+    const HauptGeometrie g = HauptLayout(Masse40Punkt(1280, 770));
+    EXPECT_TRUE(g.rollt);
+    EXPECT_EQ(g.statusleiste, QRect(0, 703, 1280, 67));
+    EXPECT_EQ(g.rollbereich, QRect(0, 0, 1280, 703));
+    EXPECT_EQ(g.flaeche, QSize(1265, 977));
+    const int tops[5] = {10, 89, 168, 247, 326};
+    for (int n = 0; n < 5; ++n) {
+        EXPECT_EQ(g.edits[n], QRect(305, tops[n], 950, 69));
+        EXPECT_EQ(g.labels[n].top(), tops[n] + 4);
+    }
+    EXPECT_EQ(g.radiogruppe, QRect(305, 405, 354, 276));
+    EXPECT_EQ(g.labelRe, QRect(10, 691, 160, 61));
+    EXPECT_EQ(g.infos, QRect(305, 691, 950, 193));
+    EXPECT_EQ(g.vorwaerts, QRect(10, 894, 406, 73));
+    EXPECT_EQ(g.rueckwaerts, QRect(429, 894, 406, 73));
+    EXPECT_EQ(g.liste, QRect(849, 894, 406, 73));
+    EXPECT_EQ(g.panel0, 300);
+    EXPECT_EQ(g.panel1, 980);
+}
+
+TEST(Hauptgeometrie, ZuBreiteKnoepfeStehenUntereinander)
+{
+    const HauptGeometrie g = HauptLayout(Masse40Punkt(1024, 738));
+    EXPECT_TRUE(g.rollt);
+    EXPECT_EQ(g.vorwaerts, QRect(10, 894, 406, 73));
+    EXPECT_EQ(g.rueckwaerts, QRect(301, 977, 406, 73));
+    EXPECT_EQ(g.liste, QRect(593, 1060, 406, 73));
+    EXPECT_EQ(g.flaeche, QSize(1009, 1143));
+}
+
+TEST(Hauptgeometrie, JederSchalterLiegtFreiAufDerFlaeche)
+{
+    for (const auto masse : {&NormaleMasse, &Masse40Punkt}) {
+        for (int breite = 640; breite <= 1920; breite += 128) {
+            for (int hoehe = 450; hoehe <= 1200; hoehe += 50) {
+                const HauptMasse m = masse(breite, hoehe);
+                const HauptGeometrie g = HauptLayout(m);
+                const QList<QRect> alle = Schalter(g);
+                const QString fall = QString("%1 x %2, Zeile %3").arg(breite).arg(hoehe).arg(m.labelHoehe);
+                EXPECT_GE(g.infos.height(), m.infosMindestHoehe) << fall.toStdString();
+                EXPECT_EQ(g.rollbereich.bottom() + 1, g.statusleiste.top()) << fall.toStdString();
+                if (!g.rollt) {
+                    EXPECT_EQ(g.flaeche, g.rollbereich.size()) << fall.toStdString();
+                }
+                EXPECT_GE(g.flaeche.width(), g.rollbereich.width() - m.rollbalkenBreite) << fall.toStdString();
+                EXPECT_GE(g.flaeche.height(), g.rollbereich.height()) << fall.toStdString();
+                for (int i = 0; i < alle.size(); ++i) {
+                    EXPECT_TRUE(QRect(QPoint(0, 0), g.flaeche).contains(alle[i])) << fall.toStdString() << " " << i;
+                    for (int j = i + 1; j < alle.size(); ++j)
+                        EXPECT_FALSE(alle[i].intersects(alle[j])) << fall.toStdString() << " " << i << " " << j;
+                }
+            }
+        }
+    }
+}
+
+TEST(Hauptgeometrie, StatusPanelsNachIhremText)
+{
+    struct Fall {
+        int leiste, text, panel0, panel1;
+    };
+    const Fall faelle[] = {
+        {1000, 0, 200, 800},   // a fifth of the bar
+        {1000, 200, 200, 800}, // the text fits the fifth
+        {1000, 260, 260, 740}, // the text needs more
+        {999, 10, 199, 800},   // the fifth truncates
+        {200, 300, 200, 0},    // never more than the bar
+    };
+    for (const Fall &f : faelle) {
+        const StatusPanels p = StatusPanelBreiten(f.leiste, f.text);
+        EXPECT_EQ(p.panel0, f.panel0) << f.leiste << " " << f.text;
+        EXPECT_EQ(p.panel1, f.panel1) << f.leiste << " " << f.text;
+    }
 }
 
 #include "ui/dialoganordnung.h"

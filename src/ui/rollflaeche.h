@@ -1,0 +1,14 @@
+#pragma once
+#include <QScrollArea>
+
+// A scroll area that keeps the focused control in view, however the focus
+// came there: by Tab, by a shortcut or set by the program.
+class Rollflaeche : public QScrollArea
+{
+    Q_OBJECT
+public:
+    explicit Rollflaeche(QWidget *eltern);
+
+private:
+    void FokusZeigen(QWidget *fokus);
+};
