@@ -2,6 +2,7 @@
 #include "app/kommandozeile.h"
 #include "app/programmstart.h"
 #include "mainwindow/haupt.h"
+#include "ui/programmsymbol.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -32,6 +33,9 @@ int main(int argc, char *argv[])
 
     QApplication anwendung(argc, argv);
     ProgrammVorbereiten(anwendung);
+    QApplication::setWindowIcon(ProgrammSymbol());
+    // Lets the desktop match the windows with the menu entry.
+    QGuiApplication::setDesktopFileName(ProgrammKennung);
 
     Einzelinstanz instanz(InstanzText);
     if (!instanz.Uebernehmen()) {
