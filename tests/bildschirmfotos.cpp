@@ -161,6 +161,8 @@ int main(int argc, char *argv[])
     haupt.MenuAnsHintergrund->trigger();
     DialogFoto("bericht");
     haupt.MenuAktTeilnehmerAnzeigen->trigger();
+    DialogFoto("sichern");
+    haupt.MenuSicherungSichern->trigger();
     DialogFoto("sicherung");
     haupt.MenuSicherungWiederholen->trigger();
     DialogFoto("schriftart");
