@@ -18,6 +18,9 @@ TTlForm::TTlForm(QWidget *eltern, TKlassenForm *klassenForm) : MwDialog(eltern),
     setObjectName(QStringLiteral("TlForm"));
     Label1 = new QLabel(this);
     ListBox1 = new QListWidget(this);
+    // All rows are one line of the same font: the list need not measure
+    // thousands of names one by one.
+    ListBox1->setUniformItemSizes(true);
     Button3 = new QPushButton(this);
     Button1 = new QPushButton(this);
     Button2 = new QPushButton(this);

@@ -241,6 +241,8 @@ private:
     void DatenOrdnerEntfernenWennLeer();
     void SchnappschussNehmen();
     void ZeilenUebernehmen(QStringList zeilen);
+    // The same when the day count is known already.
+    void ZeilenUebernehmen(QStringList zeilen, int tage);
     // The file changed on disk since it was read: overwrite, or keep both.
     bool FremdeAenderungBehandeln(const QStringList &neu);
     bool DateiLesen(const QString &pfad);

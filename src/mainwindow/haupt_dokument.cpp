@@ -84,8 +84,14 @@ bool TForm1::DateiLesen(const QString &pfad)
 
 void TForm1::ZeilenUebernehmen(QStringList zeilen)
 {
+    const int tage = TageZaehlen(zeilen);
+    ZeilenUebernehmen(std::move(zeilen), tage);
+}
+
+void TForm1::ZeilenUebernehmen(QStringList zeilen, int tage)
+{
     DatSl = std::move(zeilen);
-    tageZahl = TageZaehlen(DatSl);
+    tageZahl = tage;
 }
 
 int TForm1::MaxNummer() const
@@ -151,7 +157,12 @@ bool TForm1::Speichern(bool unbedingtS)
     tag.anmerkung = Anmerkung();
     tag.hausaufgabe = Hausaufgabe();
     tag.infos = InfoZeilen();
-    QStringList neu = TagErsetzen(DatSl, FelderVerbinden(Klasse(), Kommentar()), FAktNummer, TagBlock(tag));
+    const QStringList block = TagBlock(tag);
+    QStringList neu = TagErsetzen(DatSl, FelderVerbinden(Klasse(), Kommentar()), FAktNummer, block);
+    // The shown day's block replaced the one day it was; no other line changed.
+    const bool ersetzt = FAktNummer >= 1 && FAktNummer <= tageZahl;
+    const int tage = ersetzt ? tageZahl - 1 + TrennerZeilen(block) : tageZahl;
+    Q_ASSERT(tage == TageZaehlen(neu));
     if (FremdGeaendert(FDateiStand, StandVon(FDatFilename)))
         return FremdeAenderungBehandeln(neu);
     // The document and the snapshot take the new state only once it is on
@@ -163,7 +174,7 @@ bool TForm1::Speichern(bool unbedingtS)
         return false;
     }
     FDateiStand = StandVon(FDatFilename);
-    ZeilenUebernehmen(std::move(neu));
+    ZeilenUebernehmen(std::move(neu), tage);
     SchnappschussNehmen();
     SicherungsErinnerung();
     return true;

@@ -43,18 +43,19 @@ QString FelderVerbinden(const QString &erstes, const QString &zweites)
     return erstes + Feldtrenner + zweites;
 }
 
+int TrennerZeilen(const QStringList &zeilen, qsizetype ab)
+{
+    return int(std::count_if(zeilen.cbegin() + qMin(ab, zeilen.size()), zeilen.cend(),
+                             [](const QString &zeile) { return IstTrenner(zeile); }));
+}
+
 int TageZaehlen(const QStringList &zeilen)
 {
     // Each line after the header that holds the separator closes one day,
     // however often it holds it: so every day counted can be shown and
     // saved. For the files the program writes this is the number of times
     // the separator occurs.
-    int anzahl = 0;
-    for (qsizetype n = 1; n < zeilen.size(); ++n) {
-        if (IstTrenner(zeilen.at(n)))
-            ++anzahl;
-    }
-    return anzahl;
+    return TrennerZeilen(zeilen, 1);
 }
 
 int HausaufgabeLesen(const QString &zeile)
@@ -120,7 +121,12 @@ QStringList TagErsetzen(const QStringList &zeilen, const QString &kopfzeile, int
     neu.reserve(zeilen.size() + block.size());
     neu << kopfzeile;
     for (BlockLeser z(zeilen); z.Weiter();) {
-        if (z.Tag() != nummer)
+        if (z.Tag() > nummer) {
+            // The days after it stay as they are: no need to look at them.
+            neu += zeilen.sliced(z.Index());
+            break;
+        }
+        if (z.Tag() < nummer)
             neu << z.Zeile();
         else if (z.ZeileImTag() == 1)
             neu << block;

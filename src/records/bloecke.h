@@ -55,6 +55,8 @@ private:
     bool schliesst = false;
 };
 
+// The lines from `ab` on that hold the block separator text.
+int TrennerZeilen(const QStringList &zeilen, qsizetype ab = 0);
 // The number of days: the lines after the header that hold the block
 // separator text.
 int TageZaehlen(const QStringList &zeilen);

@@ -11,18 +11,48 @@
 #include <QHash>
 #include <QSet>
 
+#ifndef Q_OS_WIN
+#include <cstring>
+#include <dirent.h>
+#include <strings.h>
+#include <sys/stat.h>
+#endif
+
+#ifdef Q_OS_WIN
 QStringList TeilnehmerDateien(const QString &ordner)
 {
-    // Plain files and links to them; on Windows also those marked as system
-    // files. Elsewhere "system" means pipes, sockets and devices, which are
-    // never participant files.
-#ifdef Q_OS_WIN
-    const QDir::Filters art = QDir::Files | QDir::Hidden | QDir::System;
-#else
-    const QDir::Filters art = QDir::Files | QDir::Hidden;
-#endif
-    return QDir(ordner).entryList({QStringLiteral("*.dat")}, art, QDir::Unsorted);
+    // Plain files and links to them, also those marked as system files.
+    return QDir(ordner).entryList({QStringLiteral("*.dat")}, QDir::Files | QDir::Hidden | QDir::System,
+                                  QDir::Unsorted);
 }
+#else
+QStringList TeilnehmerDateien(const QString &ordner)
+{
+    // Plain files and links to them, hidden ones too; never pipes, sockets
+    // or devices. Read straight from the folder: the kind of most entries
+    // comes with the name, so a folder of thousands of participants needs
+    // no look at each file.
+    QStringList dateien;
+    const QByteArray pfad = QFile::encodeName(ordner.isEmpty() ? QStringLiteral(".") : ordner);
+    DIR *verzeichnis = ::opendir(pfad.constData());
+    if (!verzeichnis)
+        return dateien;
+    while (const dirent *eintrag = ::readdir(verzeichnis)) {
+        const qsizetype laenge = qsizetype(std::strlen(eintrag->d_name));
+        if (laenge < 4 || ::strcasecmp(eintrag->d_name + laenge - 4, ".dat") != 0)
+            continue;
+        bool datei = eintrag->d_type == DT_REG;
+        if (eintrag->d_type == DT_LNK || eintrag->d_type == DT_UNKNOWN) {
+            struct stat info {};
+            datei = ::fstatat(::dirfd(verzeichnis), eintrag->d_name, &info, 0) == 0 && S_ISREG(info.st_mode);
+        }
+        if (datei)
+            dateien << QFile::decodeName(eintrag->d_name);
+    }
+    ::closedir(verzeichnis);
+    return dateien;
+}
+#endif
 
 namespace {
 

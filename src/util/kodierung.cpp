@@ -28,10 +28,7 @@ qsizetype KodierungErkennen(QByteArrayView bytes, Kodierung &kodierung)
         kodierung = Kodierung::Utf16BE;
         return 2;
     }
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8(bytes); // the decoding runs only when the result is taken
-    Q_UNUSED(text);
-    kodierung = utf8.hasError() ? Kodierung::Windows1252 : Kodierung::Utf8OhneMarke;
+    kodierung = bytes.isValidUtf8() ? Kodierung::Utf8OhneMarke : Kodierung::Windows1252;
     return 0;
 }
 
@@ -193,9 +190,28 @@ QByteArray Kodieren(const QStringList &zeilen, Kodierung kodierung, bool &fehler
 
 } // namespace
 
+namespace {
+
+// A line that shares the memory of the whole text instead of a copy: a file
+// of many thousand days would otherwise be as many small allocations. The
+// text's memory is counted for each line, so it lives as long as any line
+// does, and a line that is changed gets a copy of its own first.
+QString Teilstueck(QString &text, qsizetype anfang, qsizetype laenge)
+{
+    QString::DataPointer &ganz = text.data_ptr();
+    if (!ganz.d_ptr() || laenge == 0)
+        return text.mid(anfang, laenge);
+    ganz.d_ptr()->ref();
+    return QString(QString::DataPointer(ganz.d_ptr(), ganz.data() + anfang, laenge));
+}
+
+} // namespace
+
 QStringList TextInZeilen(const QString &text)
 {
+    QString geteilt = text;
     QStringList zeilen;
+    zeilen.reserve(text.size() / 32);
     qsizetype anfang = 0;
     const qsizetype n = text.size();
     const QChar *d = text.constData();
@@ -203,13 +219,13 @@ QStringList TextInZeilen(const QString &text)
         const char16_t c = d[i].unicode();
         if (c != u'\r' && c != u'\n')
             continue;
-        zeilen << text.mid(anfang, i - anfang);
+        zeilen << Teilstueck(geteilt, anfang, i - anfang);
         if (c == u'\r' && i + 1 < n && d[i + 1].unicode() == u'\n')
             ++i;
         anfang = i + 1;
     }
     if (anfang < n)
-        zeilen << text.mid(anfang);
+        zeilen << Teilstueck(geteilt, anfang, n - anfang);
     return zeilen;
 }
 
