@@ -25,7 +25,7 @@ qsizetype TrennerSuchen(QStringView zeile, qsizetype ab)
 
 } // namespace
 
-bool IstTrenner(const QString &zeile)
+bool IstTrenner(QStringView zeile)
 {
     return TrennerSuchen(zeile, 0) >= 0;
 }
@@ -58,7 +58,7 @@ int TageZaehlen(const QStringList &zeilen)
     return TrennerZeilen(zeilen, 1);
 }
 
-int HausaufgabeLesen(const QString &zeile)
+int HausaufgabeLesen(QStringView zeile)
 {
     if (zeile.isEmpty())
         return -1;

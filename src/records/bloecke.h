@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 // The line rules of a participant file: line 0 is the header line (class,
 // character 11, comment); day blocks follow, each a date line (date,
@@ -10,7 +11,7 @@
 inline const QString Blocktrenner = QStringLiteral("<--------------->");
 inline constexpr QChar Feldtrenner = QChar(11);
 
-bool IstTrenner(const QString &zeile);
+bool IstTrenner(QStringView zeile);
 
 // The two fields of a header or date line, split at the first character 11.
 struct Felder {
@@ -24,10 +25,13 @@ QString FelderVerbinden(const QString &erstes, const QString &zweites);
 // belongs to (from 1), its place in that day (1 the date line, 2 the
 // homework line, 3 and on the info lines; the separator line counts too)
 // and whether it closes the day, that is, holds the separator text.
-class BlockLeser
+// The lines are a QStringList, or views into one text where an evaluation
+// reads many files and a string per line would cost more than the walk.
+template<typename Zeilen>
+class BlockLeserUeber
 {
 public:
-    explicit BlockLeser(const QStringList &zeilen) : zeilen(zeilen) {}
+    explicit BlockLeserUeber(const Zeilen &zeilen) : zeilen(zeilen) {}
     // Moves to the next line; false past the last one.
     bool Weiter()
     {
@@ -42,18 +46,19 @@ public:
         return true;
     }
     qsizetype Index() const { return index; }
-    const QString &Zeile() const { return zeilen.at(index); }
+    const auto &Zeile() const { return zeilen.at(index); }
     int Tag() const { return tag; }
     int ZeileImTag() const { return zeileImTag; }
     bool Schliesst() const { return schliesst; }
 
 private:
-    const QStringList &zeilen;
+    const Zeilen &zeilen;
     qsizetype index = 0;
     int tag = 1;
     int zeileImTag = 0;
     bool schliesst = false;
 };
+using BlockLeser = BlockLeserUeber<QStringList>;
 
 // The lines from `ab` on that hold the block separator text.
 int TrennerZeilen(const QStringList &zeilen, qsizetype ab = 0);
@@ -62,7 +67,7 @@ int TrennerZeilen(const QStringList &zeilen, qsizetype ab = 0);
 int TageZaehlen(const QStringList &zeilen);
 
 // A homework line's status: a decimal integer of 0 or more, else -1.
-int HausaufgabeLesen(const QString &zeile);
+int HausaufgabeLesen(QStringView zeile);
 
 // Makes lines read from a file usable as a document: an empty file becomes
 // an empty header line, a first line holding the separator gets an empty

@@ -2,23 +2,30 @@
 
 #include "bloecke.h"
 #include "datumlesen.h"
-#include "teilnehmerdatei.h"
 #include "teilnehmerordner.h"
 #include "util/csv.h"
+#include "util/dateifehler.h"
+#include "util/dateilesen.h"
+#include "util/kodierung.h"
 #include "util/texte.h"
 #include "util/zahlen.h"
+#include "util/zeilenansicht.h"
 
 #include <QLocale>
+#include <QThread>
 
 #include <algorithm>
+#include <atomic>
+#include <thread>
+#include <vector>
 
 namespace {
 
 // The date text: the date line up to its first character 11.
-QStringView DatumsFeld(const QString &zeile)
+QStringView DatumsFeld(QStringView zeile)
 {
     const qsizetype stelle = zeile.indexOf(Feldtrenner);
-    return stelle < 0 ? QStringView(zeile) : QStringView(zeile).first(stelle);
+    return stelle < 0 ? zeile : zeile.first(stelle);
 }
 
 void Zaehlen(UebersichtZeile &zeile, int hausaufgabe)
@@ -47,14 +54,19 @@ QString QuoteText(std::optional<double> quote, Zellform form)
 
 } // namespace
 
-void TageDurchgehen(const QStringList &zeilen, const std::function<void(const TagEintrag &)> &jeTag)
+namespace {
+
+template<typename Zeilen>
+void Durchgehen(const Zeilen &zeilen, const std::function<void(const TagEintrag &)> &jeTag)
 {
     TagEintrag tag;
-    for (BlockLeser z(zeilen); z.Weiter();) {
+    bool geschlossen = false;
+    for (BlockLeserUeber<Zeilen> z(zeilen); z.Weiter();) {
         if (z.Schliesst()) {
             tag.nummer = z.Tag();
             jeTag(tag);
             tag = TagEintrag();
+            geschlossen = true;
         } else if (z.ZeileImTag() == 1) {
             tag.datum = DatumsFeld(z.Zeile());
         } else if (z.ZeileImTag() == 2) {
@@ -62,6 +74,48 @@ void TageDurchgehen(const QStringList &zeilen, const std::function<void(const Ta
             tag.hausaufgabe = status < 0 ? 0 : qMin(status, 2);
         }
     }
+    // Without any separator all lines after the header are day 1, as the
+    // document reads them.
+    if (!geschlossen) {
+        tag.nummer = 1;
+        jeTag(tag);
+    }
+}
+
+// A participant file whole as text, decoded by the rule of the document.
+bool TextLesen(const QString &pfad, QString &text, QString &fehler)
+{
+    QByteArray bytes;
+    QString grund;
+    if (!DateiLesen(pfad, bytes, grund)) {
+        fehler = LeseFehlerText(pfad, grund);
+        return false;
+    }
+    Kodierung kodierung = Kodierung::Utf8OhneMarke;
+    const qsizetype marke = KodierungErkennen(bytes, kodierung);
+    text = AlsText(QByteArrayView(bytes).sliced(marke), kodierung);
+    return true;
+}
+
+// The first line of a text, up to its first line end.
+QString ErsteZeile(QStringView text)
+{
+    qsizetype ende = 0;
+    while (ende < text.size() && text[ende] != u'\r' && text[ende] != u'\n')
+        ++ende;
+    return text.first(ende).toString();
+}
+
+} // namespace
+
+void TageDurchgehen(const QStringList &zeilen, const std::function<void(const TagEintrag &)> &jeTag)
+{
+    Durchgehen(zeilen, jeTag);
+}
+
+void TageDurchgehen(const QList<QStringView> &zeilen, const std::function<void(const TagEintrag &)> &jeTag)
+{
+    Durchgehen(zeilen, jeTag);
 }
 
 std::optional<double> UebersichtZeile::Quote() const
@@ -71,12 +125,17 @@ std::optional<double> UebersichtZeile::Quote() const
     return 100.0 * ja / (nein + ja);
 }
 
-UebersichtZeile TeilnehmerZaehlen(const QString &name, QStringList zeilen, const Zeitraum &zeitraum)
+UebersichtZeile TeilnehmerZaehlen(const QString &name, const QList<QStringView> &zeilen, const Zeitraum &zeitraum)
 {
-    ZeilenVorbereiten(zeilen);
+    if (zeilen.isEmpty() || IstTrenner(zeilen.first())) {
+        // No header line: an empty one goes first, as the document reads such a file.
+        QList<QStringView> mitKopf = zeilen;
+        mitKopf.prepend(QStringView());
+        return TeilnehmerZaehlen(name, mitKopf, zeitraum);
+    }
     UebersichtZeile zeile;
     zeile.name = name;
-    const Felder kopf = FelderTeilen(zeilen.first());
+    const Felder kopf = FelderTeilen(zeilen.first().toString());
     zeile.klasse = Trimmen(kopf.erstes);
     zeile.kommentar = Trimmen(kopf.zweites);
     TageDurchgehen(zeilen, [&](const TagEintrag &tag) {
@@ -89,6 +148,11 @@ UebersichtZeile TeilnehmerZaehlen(const QString &name, QStringList zeilen, const
             Zaehlen(zeile, tag.hausaufgabe);
     });
     return zeile;
+}
+
+UebersichtZeile TeilnehmerZaehlen(const QString &name, const QStringList &zeilen, const Zeitraum &zeitraum)
+{
+    return TeilnehmerZaehlen(name, QList<QStringView>(zeilen.cbegin(), zeilen.cend()), zeitraum);
 }
 
 UebersichtZeile Summenzeile(const QList<UebersichtZeile> &zeilen)
@@ -113,38 +177,85 @@ QCollator NamenSortierung()
     return collator;
 }
 
+namespace {
+
+// Reads and counts one participant file; nothing when it belongs to
+// another class. `text` and `zeilen` are the caller's, reused from file to
+// file, so that a count holds one file's text per worker at a time.
+std::optional<UebersichtZeile> DateiZaehlen(const QString &ordner, const QString &name, const QString &filter,
+                                            const Zeitraum &zeitraum, QString &text, QList<QStringView> &zeilen)
+{
+    QString fehler;
+    if (!TextLesen(ordner + name + QLatin1String(".dat"), text, fehler)) {
+        UebersichtZeile unlesbar;
+        unlesbar.name = name;
+        unlesbar.fehler = fehler;
+        return unlesbar;
+    }
+    // The class first: the lines of another class's file are never split.
+    if (!filter.isEmpty() && !text.isEmpty() && Gross(KlasseAusKopf(ErsteZeile(text))) != filter)
+        return std::nullopt;
+    ZeilenAnsichten(text, zeilen);
+    return TeilnehmerZaehlen(name, zeilen, zeitraum);
+}
+
+// Files are read on the cores there are, a few at most: reading and
+// counting a file takes about as long as decoding it.
+int Arbeiter(qsizetype dateien)
+{
+    return int(qBound<qsizetype>(1, qMin<qsizetype>(QThread::idealThreadCount(), 4), qMax<qsizetype>(dateien, 1)));
+}
+
+} // namespace
+
 Klassenuebersicht KlasseZaehlen(const QString &ordner, const QString &klasse, const Zeitraum &zeitraum,
                                 const Fortschritt &weiter)
 {
-    Klassenuebersicht ergebnis;
-    QStringList namen = TeilnehmerNamen(ordner);
+    QStringList sortiert = TeilnehmerNamen(ordner);
     const QCollator collator = NamenSortierung();
-    std::sort(namen.begin(), namen.end(), [&collator](const QString &a, const QString &b) {
+    std::sort(sortiert.begin(), sortiert.end(), [&collator](const QString &a, const QString &b) {
         return collator.compare(a, b) < 0;
     });
+    const QStringList &namen = sortiert; // read by every worker: never detached
+    const int gesamt = int(namen.size());
     const QString filter = Gross(Trimmen(klasse));
-    for (int n = 0; n < namen.size(); ++n) {
-        if (weiter && !weiter(n, int(namen.size()))) {
-            ergebnis.abgebrochen = true;
-            return ergebnis;
+    std::vector<std::optional<UebersichtZeile>> gezaehlt(namen.size());
+    std::atomic<int> naechste{0};
+    std::atomic<int> erledigt{0};
+    std::atomic<bool> abbrechen{false};
+    // Each worker takes the next file not yet taken; the calling thread is
+    // one of them and reports the progress between its files.
+    const auto arbeiten = [&](bool berichten) {
+        QString text;
+        QList<QStringView> zeilen;
+        for (int n = naechste++; n < gesamt && !abbrechen; n = naechste++) {
+            if (berichten && weiter && n > 0 && !weiter(erledigt, gesamt)) {
+                abbrechen = true;
+                break;
+            }
+            gezaehlt[n] = DateiZaehlen(ordner, namen.at(n), filter, zeitraum, text, zeilen);
+            ++erledigt;
         }
-        const QString pfad = ordner + namen[n] + QLatin1String(".dat");
-        QStringList zeilen;
-        Kodierung kodierung = Kodierung::Utf8OhneMarke;
-        QString fehler;
-        if (!ZeilenLesen(pfad, zeilen, kodierung, fehler)) {
-            UebersichtZeile unlesbar;
-            unlesbar.name = namen[n];
-            unlesbar.fehler = fehler;
-            ergebnis.zeilen << unlesbar;
-            continue;
-        }
-        if (!filter.isEmpty() && !zeilen.isEmpty() && Gross(KlasseAusKopf(zeilen.first())) != filter)
-            continue;
-        ergebnis.zeilen << TeilnehmerZaehlen(namen[n], std::move(zeilen), zeitraum);
+    };
+    Klassenuebersicht ergebnis;
+    if (weiter && !weiter(0, gesamt)) {
+        ergebnis.abgebrochen = true;
+        return ergebnis;
     }
-    if (weiter)
-        weiter(int(namen.size()), int(namen.size()));
+    std::vector<std::thread> helfer;
+    for (int n = 1; n < Arbeiter(namen.size()); ++n)
+        helfer.emplace_back(arbeiten, false);
+    arbeiten(true);
+    for (std::thread &t : helfer)
+        t.join();
+
+    ergebnis.abgebrochen = abbrechen;
+    for (std::optional<UebersichtZeile> &zeile : gezaehlt) {
+        if (zeile)
+            ergebnis.zeilen << std::move(*zeile);
+    }
+    if (weiter && !ergebnis.abgebrochen)
+        weiter(gesamt, gesamt);
     return ergebnis;
 }
 

@@ -20,9 +20,11 @@ struct TagEintrag {
     int hausaufgabe = 0; // 0 Fehlt, 1 Nein, 2 Ja, as the record view shows it
 };
 
-// Calls `jeTag` for every day of a participant's lines, in day order.
-// `datum` points into `zeilen` and is valid during the call only.
+// Calls `jeTag` for every day of a participant's lines, in day order;
+// lines without any separator are day 1. `datum` points into `zeilen` and
+// is valid during the call only.
 void TageDurchgehen(const QStringList &zeilen, const std::function<void(const TagEintrag &)> &jeTag);
+void TageDurchgehen(const QList<QStringView> &zeilen, const std::function<void(const TagEintrag &)> &jeTag);
 
 // One participant of the overview.
 struct UebersichtZeile {
@@ -43,7 +45,8 @@ struct UebersichtZeile {
 };
 
 // Counts a participant's lines (as read from the file) within a period.
-UebersichtZeile TeilnehmerZaehlen(const QString &name, QStringList zeilen, const Zeitraum &zeitraum);
+UebersichtZeile TeilnehmerZaehlen(const QString &name, const QList<QStringView> &zeilen, const Zeitraum &zeitraum);
+UebersichtZeile TeilnehmerZaehlen(const QString &name, const QStringList &zeilen, const Zeitraum &zeitraum);
 
 // The class's sums; its quote is Ja ÷ (Nein + Ja) over all the class's
 // homework days, the average that weighs every day alike.
@@ -54,8 +57,9 @@ UebersichtZeile Summenzeile(const QList<UebersichtZeile> &zeilen);
 // ("Schüler 2" before "Schüler 10").
 QCollator NamenSortierung();
 
-// Told after each file (and once at the end) how many of how many are
-// done; false cancels.
+// Told how many files of how many are done, on the calling thread: at the
+// start, before each further file that thread reads and once at the end;
+// false cancels.
 using Fortschritt = std::function<bool(int erledigt, int gesamt)>;
 
 struct Klassenuebersicht {
@@ -63,10 +67,12 @@ struct Klassenuebersicht {
     bool abgebrochen = false;
 };
 
-// Reads the participant files of `ordner` one at a time and counts those of
-// `klasse` (trimmed, compared without regard to case; empty for all). A
-// file without lines belongs to every class, as in the participant list;
-// a file that cannot be read is a row with the reason, whatever the class.
+// Reads the participant files of `ordner` and counts those of `klasse`
+// (trimmed, compared without regard to case; empty for all). A file
+// without lines belongs to every class, as in the participant list; a file
+// that cannot be read is a row with the reason, whatever the class. A few
+// workers read side by side, each one file at a time. After a cancel the
+// rows hold what was counted by then.
 Klassenuebersicht KlasseZaehlen(const QString &ordner, const QString &klasse, const Zeitraum &zeitraum,
                                 const Fortschritt &weiter = {});
 

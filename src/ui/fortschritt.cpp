@@ -29,6 +29,10 @@ bool Fortschrittsanzeige::Weiter(int erledigt, int gesamt)
         SchriftUndFarbeAnwenden(dialog.get());
         dialog->show();
     }
+    // Drawn and asked a few times a second, not after every step.
+    if (erledigt < gesamt && takt.isValid() && takt.elapsed() < Takt)
+        return !dialog->wasCanceled();
+    takt.start();
     dialog->setMaximum(gesamt);
     dialog->setValue(erledigt);
     QApplication::processEvents();

@@ -27,5 +27,7 @@ private:
     QString text;
     int verzoegerung;
     QElapsedTimer uhr;
+    QElapsedTimer takt; // since the dialog was last brought up to date
+    static constexpr int Takt = 50;
     std::unique_ptr<QProgressDialog> dialog;
 };

@@ -311,12 +311,13 @@ TEST_F(Auswertung, DruckenUndPdfMitKopfzeileAufJederSeite)
 
 TEST_F(Auswertung, FortschrittMitAbbrechen)
 {
-    // Enough days that counting takes longer than half a second here.
+    // Enough days (60 MB) that counting takes longer than half a second,
+    // also on a fast machine; the count is cancelled long before its end.
     QStringList viele = {"4b\v"};
     for (int tag = 0; tag < 4000; ++tag)
         viele << "Di., 5. März 2024\vAnmerkung" << QString::number(tag % 3) << "Infos zum Tag" << T;
     const QByteArray bytes = Utf8Datei(viele);
-    for (int n = 0; n < 120; ++n)
+    for (int n = 0; n < 300; ++n)
         Schreiben(Daten() + QString("Gross %1.dat").arg(n, 3, 10, QChar('0')), bytes);
     Starten();
     QString abbrechen;
