@@ -39,6 +39,11 @@ void FeldEinfaerben(QWidget *feld)
     QPalette palette = feld->palette();
     palette.setColor(QPalette::Base, Hintergrundfarbe());
     palette.setColor(QPalette::Text, SchriftFarbe());
+    // A combo box that cannot be typed into is drawn as a button.
+    if (qobject_cast<QComboBox *>(feld)) {
+        palette.setColor(QPalette::Button, Hintergrundfarbe());
+        palette.setColor(QPalette::ButtonText, SchriftFarbe());
+    }
     feld->setPalette(palette);
 }
 
