@@ -8,41 +8,20 @@
 
 namespace {
 
-// RTF text is written in two passes over the characters: the first
-// measures, the second writes into a buffer of exactly that size. A report
-// of many thousand days is thus one allocation, not one per character.
-// Control characters are escaped, characters beyond ASCII written as signed
-// 16-bit code units with "?" for old readers; each line ends a paragraph.
 const char Absatz[] = "\\par\r\n";
 constexpr qsizetype AbsatzLaenge = sizeof(Absatz) - 1;
 
-// The bytes a character takes (0 for a control character left out).
-qsizetype RtfLaenge(char16_t c)
-{
-    if (c == u'\\' || c == u'{' || c == u'}')
-        return 2;
-    if (c == u'\t')
-        return 5; // "\tab "
-    if (c >= 32 && c < 128)
-        return 1;
-    if (c < 128)
-        return 0;
-    const int wert = qint16(c);
-    qsizetype stellen = wert < 0 ? 2 : 1;
-    for (int rest = wert < 0 ? -wert : wert; rest >= 10; rest /= 10)
-        ++stellen;
-    return 3 + stellen; // "\u", the number, "?"
-}
-
-char *RtfZeichenSchreiben(char *aus, char16_t c)
+// One character that is not plain RTF text: the control characters of RTF
+// escaped, a tab as "\\tab", characters beyond ASCII as signed 16-bit code
+// units with "?" for old readers, other control characters left out. At
+// most 9 bytes.
+char *Maskiert(char *aus, char16_t c)
 {
     if (c == u'\\' || c == u'{' || c == u'}') {
         *aus++ = '\\';
         *aus++ = char(c);
     } else if (c == u'\t') {
         aus = std::copy_n("\\tab ", 5, aus);
-    } else if (c >= 32 && c < 128) {
-        *aus++ = char(c);
     } else if (c >= 128) {
         *aus++ = '\\';
         *aus++ = 'u';
@@ -52,50 +31,39 @@ char *RtfZeichenSchreiben(char *aus, char16_t c)
     return aus;
 }
 
-// Runs over the text as lines: `zeichen` for each character of a line,
-// `zeilenende` after each line (CR LF, CR or LF; a last line without one
-// is a line too).
-template <typename Zeichen, typename Zeilenende>
-void Zeilenweise(QStringView text, Zeichen zeichen, Zeilenende zeilenende)
+// Appends the text as RTF to `aus`; with `absaetze` each line (CR LF, CR or
+// LF; a last line without one too) ends with "\\par". One pass into a
+// buffer that grows by doubling: a report of many thousand days is a few
+// allocations, not one per character.
+void RtfAnhaengen(QByteArray &aus, QStringView text, bool absaetze)
 {
+    qsizetype groesse = aus.size() + text.size() + text.size() / 8 + 64;
+    qsizetype stelle = aus.size();
+    aus.resize(groesse);
+    char *p = aus.data() + stelle;
+    const QChar *d = text.constData();
     const qsizetype n = text.size();
     for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = text[i].unicode();
-        if (c == u'\r' || c == u'\n') {
-            zeilenende();
-            if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
-                ++i;
-            continue;
+        if (aus.data() + groesse - p < 16) {
+            stelle = p - aus.data();
+            groesse *= 2;
+            aus.resize(groesse);
+            p = aus.data() + stelle;
         }
-        zeichen(c);
+        const char16_t c = d[i].unicode();
+        if (c >= 32 && c < 128 && c != u'\\' && c != u'{' && c != u'}') {
+            *p++ = char(c);
+        } else if (absaetze && (c == u'\r' || c == u'\n')) {
+            p = std::copy_n(Absatz, AbsatzLaenge, p);
+            if (c == u'\r' && i + 1 < n && d[i + 1] == u'\n')
+                ++i;
+        } else {
+            p = Maskiert(p, c);
+        }
     }
-    if (n > 0 && text[n - 1] != u'\r' && text[n - 1] != u'\n')
-        zeilenende();
-}
-
-// The text's characters escaped, "\\par" after each line, appended to `aus`.
-void RtfAbsaetze(QByteArray &aus, QStringView text)
-{
-    qsizetype laenge = 0;
-    Zeilenweise(
-        text, [&laenge](char16_t c) { laenge += RtfLaenge(c); }, [&laenge] { laenge += AbsatzLaenge; });
-    const qsizetype anfang = aus.size();
-    aus.resize(anfang + laenge);
-    char *stelle = aus.data() + anfang;
-    Zeilenweise(
-        text, [&stelle](char16_t c) { stelle = RtfZeichenSchreiben(stelle, c); },
-        [&stelle] { stelle = std::copy_n(Absatz, AbsatzLaenge, stelle); });
-}
-
-// A name in the font table: escaped like text, without a line end.
-void RtfName(QByteArray &aus, QStringView name)
-{
-    for (QChar zeichen : name) {
-        const char16_t c = zeichen.unicode();
-        const qsizetype alt = aus.size();
-        aus.resize(alt + RtfLaenge(c));
-        RtfZeichenSchreiben(aus.data() + alt, c);
-    }
+    if (absaetze && n > 0 && d[n - 1] != u'\r' && d[n - 1] != u'\n')
+        p = std::copy_n(Absatz, AbsatzLaenge, p);
+    aus.resize(p - aus.data());
 }
 
 } // namespace
@@ -107,7 +75,7 @@ QByteArray RtfDokument(const QString &text, const RtfSchrift *schrift)
     if (schrift) {
         rtf += "{\\fonttbl{\\f0\\fnil\\fcharset" + QByteArray::number(schrift->zeichensatz) + ' ';
         // ";" ends a name in the font table, escaped or not.
-        RtfName(rtf, QString(schrift->schrift.family()).remove(QLatin1Char(';')));
+        RtfAnhaengen(rtf, QString(schrift->schrift.family()).remove(QLatin1Char(';')), false);
         rtf += ";}}";
         const QColor farbe = schrift->farbe;
         rtf += "{\\colortbl ;\\red" + QByteArray::number(farbe.red()) + "\\green" + QByteArray::number(farbe.green())
@@ -123,7 +91,7 @@ QByteArray RtfDokument(const QString &text, const RtfSchrift *schrift)
             format += "\\strike";
     }
     rtf += "\r\n\\pard" + format + ' ';
-    RtfAbsaetze(rtf, text);
+    RtfAnhaengen(rtf, text, true);
     rtf += "}\r\n";
     return rtf;
 }
