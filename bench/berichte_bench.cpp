@@ -185,6 +185,10 @@ void RtfFiguren(const QString &ordner)
             [&] { return SchreibenUndSyncen(ordner + "boden.rtf", bytes); });
         if (!fehler.isEmpty())
             std::printf("  FEHLER: %s\n", qPrintable(fehler));
+        // The share of the conversion alone, without writing.
+        const double umwandeln = Median(5, [&] { TextBytes(text, RtfText, &schrift); });
+        std::printf("  %s: RTF erzeugen (%lld Zeichen -> %lld Bytes) %7.2f ms\n", name.constData(),
+                    static_cast<long long>(text.size()), static_cast<long long>(bytes.size()), umwandeln);
     }
 }
 

@@ -32,38 +32,41 @@ char *Maskiert(char *aus, char16_t c)
 }
 
 // Appends the text as RTF to `aus`; with `absaetze` each line (CR LF, CR or
-// LF; a last line without one too) ends with "\\par". One pass into a
-// buffer that grows by doubling: a report of many thousand days is a few
-// allocations, not one per character.
+// LF; a last line without one too) ends with "\\par". The text is walked
+// once, in pieces, each with room for its worst case reserved beforehand;
+// the buffer is reserved generously, as untouched room costs no memory.
 void RtfAnhaengen(QByteArray &aus, QStringView text, bool absaetze)
 {
-    qsizetype groesse = aus.size() + text.size() + text.size() / 8 + 64;
-    qsizetype stelle = aus.size();
-    aus.resize(groesse);
-    char *p = aus.data() + stelle;
+    constexpr qsizetype Stueck = 4096;
+    constexpr qsizetype HoechstensJeZeichen = 9;
     const QChar *d = text.constData();
     const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        if (aus.data() + groesse - p < 16) {
-            stelle = p - aus.data();
-            groesse *= 2;
-            aus.resize(groesse);
-            p = aus.data() + stelle;
+    qsizetype stelle = aus.size();
+    aus.resize(stelle + 2 * n + Stueck * HoechstensJeZeichen + AbsatzLaenge);
+    for (qsizetype i = 0; i < n;) {
+        const qsizetype bis = std::min(n, i + Stueck);
+        while (aus.size() - stelle < (bis - i) * HoechstensJeZeichen + AbsatzLaenge)
+            aus.resize(2 * aus.size());
+        char *p = aus.data() + stelle;
+        for (; i < bis; ++i) {
+            const char16_t c = d[i].unicode();
+            if (c >= 32 && c < 128 && c != u'\\' && c != u'{' && c != u'}') {
+                *p++ = char(c);
+            } else if (absaetze && (c == u'\r' || c == u'\n')) {
+                p = std::copy_n(Absatz, AbsatzLaenge, p);
+                if (c == u'\r' && i + 1 < n && d[i + 1] == u'\n')
+                    ++i;
+            } else {
+                p = Maskiert(p, c);
+            }
         }
-        const char16_t c = d[i].unicode();
-        if (c >= 32 && c < 128 && c != u'\\' && c != u'{' && c != u'}') {
-            *p++ = char(c);
-        } else if (absaetze && (c == u'\r' || c == u'\n')) {
-            p = std::copy_n(Absatz, AbsatzLaenge, p);
-            if (c == u'\r' && i + 1 < n && d[i + 1] == u'\n')
-                ++i;
-        } else {
-            p = Maskiert(p, c);
-        }
+        stelle = p - aus.data();
     }
-    if (absaetze && n > 0 && d[n - 1] != u'\r' && d[n - 1] != u'\n')
-        p = std::copy_n(Absatz, AbsatzLaenge, p);
-    aus.resize(p - aus.data());
+    if (absaetze && n > 0 && d[n - 1] != u'\r' && d[n - 1] != u'\n') {
+        std::copy_n(Absatz, AbsatzLaenge, aus.data() + stelle);
+        stelle += AbsatzLaenge;
+    }
+    aus.resize(stelle);
 }
 
 } // namespace

@@ -37,6 +37,17 @@ TEST(TextSpeichern, RtfSchriftnameOhneSemikolon)
     EXPECT_TRUE(rtf.contains("{\\fonttbl{\\f0\\fnil\\fcharset2 Symbol;}}")) << rtf.toStdString();
 }
 
+TEST(TextSpeichern, RtfLangerTextMitBreitenZeichen)
+{
+    // A line end across the pieces the writer works in, then characters
+    // that each take the most room.
+    const QString text = QString(4095, u'a') + "\r\n" + QString(10000, QChar(0xD83D));
+    const QByteArray erwartet = QByteArray(4095, 'a') + "\\par\r\n" + QByteArray("\\u-10179?").repeated(10000) +
+                                "\\par\r\n}\r\n";
+    const QByteArray rtf = RtfDokument(text, nullptr);
+    EXPECT_TRUE(rtf.endsWith("\\pard " + erwartet));
+}
+
 class TextDatei : public Umgebung
 {
 };
