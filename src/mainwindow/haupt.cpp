@@ -6,8 +6,6 @@
 #include "dialogs/sicherndlg.h"
 #include "dialogs/tldlg.h"
 #include "dialogs/tncreatedlg.h"
-#include "dialogs/uebersichtdlg.h"
-#include "dialogs/verlaufdlg.h"
 #include "dialogs/zahlendlg.h"
 #include "reports/berichte.h"
 #include "ui/hintergrunddlg.h"
@@ -63,9 +61,8 @@ void TForm1::DialogeErstellen()
     DruckenForm = new TDruckenForm(this);
     SichernForm = new TSichernForm(this);
     ZahlenForm = new TZahlenForm(this);
-    // The evaluations, after the dialogs of the original set.
-    UebersichtForm = new TUebersichtForm(this);
-    VerlaufForm = new TVerlaufForm(this);
+    // The evaluations are made when first asked for (haupt_auswertung.cpp):
+    // a start does not wait for a chart.
     connect(SichernForm, &TSichernForm::Gesichert, this, &TForm1::SicherungErfolgt);
 }
 

@@ -24,7 +24,10 @@ void TForm1::AuswertungMenuErstellen()
 
 void TForm1::MenuAuswKlasseClick()
 {
-    Speichern(false);
+    if (!Speichern(false))
+        return;
+    if (!UebersichtForm)
+        UebersichtForm = new TUebersichtForm(this);
     UebersichtForm->DatenOrdner = OrdnerTeil(FDatFilename);
     // The class the participant list shows, else the open participant's.
     UebersichtForm->KlasseVorgeben(SortierKlasse.isEmpty() ? Klasse() : SortierKlasse);
@@ -34,9 +37,10 @@ void TForm1::MenuAuswKlasseClick()
 
 void TForm1::MenuAuswVerlaufClick()
 {
-    if (Teilnehmer().isEmpty())
+    if (Teilnehmer().isEmpty() || !Speichern(false))
         return;
-    Speichern(false);
+    if (!VerlaufForm)
+        VerlaufForm = new TVerlaufForm(this);
     VerlaufForm->Teilnehmer = Teilnehmer();
     VerlaufForm->Klasse = Klasse();
     VerlaufForm->Zeilen = DatSl;

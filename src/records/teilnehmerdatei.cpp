@@ -31,11 +31,9 @@ bool IstAscii(QByteArrayView bytes)
     return true;
 }
 
-} // namespace
-
-bool ErsteZeileLesen(const QString &pfad, QString &zeile, bool &hatZeile, QString &fehler)
+// `pfad` names the file in error texts.
+bool KopfLesen(Lesedatei &datei, const QString &pfad, QString &zeile, bool &hatZeile, QString &fehler)
 {
-    Lesedatei datei(pfad);
     QString grund;
     if (!datei.Oeffnen(grund)) {
         fehler = LeseFehlerText(pfad, grund);
@@ -83,6 +81,21 @@ bool ErsteZeileLesen(const QString &pfad, QString &zeile, bool &hatZeile, QStrin
     zeile = AlsText(QByteArrayView(bytes).sliced(marke, ende - marke), kodierung);
     hatZeile = ende < bytes.size() || !zeile.isEmpty();
     return true;
+}
+
+} // namespace
+
+bool ErsteZeileLesen(const QString &pfad, QString &zeile, bool &hatZeile, QString &fehler)
+{
+    Lesedatei datei(pfad);
+    return KopfLesen(datei, pfad, zeile, hatZeile, fehler);
+}
+
+bool ErsteZeileLesen(const Ordnerhandle &ordner, const QString &name, QString &zeile, bool &hatZeile,
+                     QString &fehler)
+{
+    Lesedatei datei(ordner, name);
+    return KopfLesen(datei, ordner.Pfad() + name, zeile, hatZeile, fehler);
 }
 
 bool ZeilenSchreiben(const QString &pfad, const QStringList &zeilen, Kodierung &kodierung,

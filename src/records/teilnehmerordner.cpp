@@ -2,6 +2,7 @@
 
 #include "bloecke.h"
 #include "teilnehmerdatei.h"
+#include "util/dateilesen.h"
 #include "util/ordner.h"
 #include "util/texte.h"
 
@@ -109,11 +110,12 @@ TeilnehmerListe TeilnehmerEinlesen(const QString &ordner, const QString &klassen
     TeilnehmerListe liste;
     const QString filter = Gross(klassenFilter);
     QSet<QString> bekannt; // the upper-case forms of the classes met
+    const Ordnerhandle offen(ordner);
     for (const TeilnehmerEintrag &eintrag : TeilnehmerEintraege(ordner)) {
         const QString &name = eintrag.name;
         QString kopf, fehler;
         bool hatZeile = false;
-        if (!ErsteZeileLesen(ordner + eintrag.datei, kopf, hatZeile, fehler)) {
+        if (!ErsteZeileLesen(offen, eintrag.datei, kopf, hatZeile, fehler)) {
             if (liste.fehler.isEmpty())
                 liste.fehler = fehler;
             if (klassenFilter.isEmpty())

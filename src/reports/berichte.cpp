@@ -3,6 +3,7 @@
 #include "records/bloecke.h"
 #include "records/teilnehmerdatei.h"
 #include "records/teilnehmerordner.h"
+#include "util/dateilesen.h"
 #include "util/texte.h"
 #include "util/zahlen.h"
 
@@ -138,11 +139,12 @@ QString KommentareText(const QList<KommentarQuelle> &quellen)
 QList<KommentarQuelle> KommentarQuellenLesen(const QString &ordner, QStringList &fehler)
 {
     QList<KommentarQuelle> quellen;
+    const Ordnerhandle offen(ordner);
     for (const QString &datei : TeilnehmerDateien(ordner)) {
         KommentarQuelle quelle;
         quelle.name = datei.chopped(4);
         QString grund;
-        if (ErsteZeileLesen(ordner + datei, quelle.kopfzeile, quelle.hatKopf, grund))
+        if (ErsteZeileLesen(offen, datei, quelle.kopfzeile, quelle.hatKopf, grund))
             quellen << quelle;
         else
             fehler << grund;

@@ -33,14 +33,23 @@ void Schliesse(int handle)
 {
     ::_close(handle);
 }
+int OrdnerOeffnen(const QString &)
+{
+    return -1;
+}
 #else
-int Oeffne(const QString &pfad)
+// Relative names are taken from the folder `ordner` when it is open.
+int Oeffne(const QString &pfad, int ordner = AT_FDCWD, int art = O_NONBLOCK)
 {
     int handle;
     do
-        handle = ::open(QFile::encodeName(pfad).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        handle = ::openat(ordner, QFile::encodeName(pfad).constData(), O_RDONLY | O_CLOEXEC | art);
     while (handle < 0 && errno == EINTR);
     return handle;
+}
+int OrdnerOeffnen(const QString &ordner)
+{
+    return Oeffne(ordner.isEmpty() ? QStringLiteral(".") : ordner, AT_FDCWD, O_DIRECTORY);
 }
 qint64 Lies(int handle, char *ziel, qint64 anzahl)
 {
@@ -58,6 +67,11 @@ void Schliesse(int handle)
 
 } // namespace
 
+Lesedatei::Lesedatei(const Ordnerhandle &ordner, const QString &name)
+    : pfad(ordner.Handle() >= 0 ? name : ordner.Pfad() + name), ordnerHandle(ordner.Handle())
+{
+}
+
 Lesedatei::~Lesedatei()
 {
     if (handle >= 0)
@@ -66,7 +80,11 @@ Lesedatei::~Lesedatei()
 
 bool Lesedatei::Oeffnen(QString &grund)
 {
+#ifdef Q_OS_WIN
     handle = Oeffne(pfad);
+#else
+    handle = ordnerHandle >= 0 ? Oeffne(pfad, ordnerHandle) : Oeffne(pfad);
+#endif
     if (handle < 0) {
         grund = SystemFehlerText(errno);
         return false;
@@ -118,4 +136,12 @@ bool DateiLesen(const QString &pfad, QByteArray &bytes, QString &grund)
     Lesedatei datei(pfad);
     bytes.clear();
     return datei.Oeffnen(grund) && datei.RestLesen(bytes, grund);
+}
+
+Ordnerhandle::Ordnerhandle(const QString &ordner) : pfad(ordner), handle(OrdnerOeffnen(ordner)) {}
+
+Ordnerhandle::~Ordnerhandle()
+{
+    if (handle >= 0)
+        Schliesse(handle);
 }

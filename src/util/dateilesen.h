@@ -5,10 +5,15 @@
 // Reading files that must be plain files. A pipe, socket, device or folder
 // that carries such a name is refused at once instead of blocking the
 // program (it is opened without waiting and checked before any read).
+class Ordnerhandle;
+
 class Lesedatei
 {
 public:
     explicit Lesedatei(const QString &pfad) : pfad(pfad) {}
+    // A file of an open folder: no walk along the whole path for each of
+    // thousands of files.
+    Lesedatei(const Ordnerhandle &ordner, const QString &name);
     ~Lesedatei();
     Lesedatei(const Lesedatei &) = delete;
     Lesedatei &operator=(const Lesedatei &) = delete;
@@ -28,8 +33,28 @@ public:
 
 private:
     QString pfad;
+    int ordnerHandle = -1;
     int handle = -1;
     qint64 groesse = 0;
+};
+
+// A folder held open while its files are read one by one. Where the system
+// has no handles for folders, the files are opened by their whole path.
+class Ordnerhandle
+{
+public:
+    explicit Ordnerhandle(const QString &ordner);
+    ~Ordnerhandle();
+    Ordnerhandle(const Ordnerhandle &) = delete;
+    Ordnerhandle &operator=(const Ordnerhandle &) = delete;
+
+    // The folder with its closing separator, as the program writes folders.
+    const QString &Pfad() const { return pfad; }
+    int Handle() const { return handle; }
+
+private:
+    QString pfad;
+    int handle = -1;
 };
 
 // Reads a whole plain file; false with the German reason.
