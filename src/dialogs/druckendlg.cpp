@@ -1,5 +1,6 @@
 #include "druckendlg.h"
 
+#include "ui/ablage.h"
 #include "ui/dialoganordnung.h"
 #include "ui/fokus.h"
 #include "ui/meldungen.h"
@@ -9,11 +10,9 @@
 #include "util/sicherschreiben.h"
 #include "util/textspeichern.h"
 
-#include <QClipboard>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMenu>
-#include <QMimeData>
 #include <QPushButton>
 #include <QPlainTextEdit>
 
@@ -60,6 +59,7 @@ TDruckenForm::TDruckenForm(QWidget *eltern) : MwDialog(eltern)
     RichEdit1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(RichEdit1, &QWidget::customContextMenuRequested, this, [this](const QPoint &stelle) {
         RichEdit1Change();
+        PuReEinfuegen->setEnabled(AblageHatText());
         PuReMenu->popup(RichEdit1->viewport()->mapToGlobal(stelle));
     });
 
@@ -134,12 +134,10 @@ void TDruckenForm::RichEdit1Change()
 {
     const bool text = !RichEdit1->document()->isEmpty();
     const bool auswahl = RichEdit1->textCursor().hasSelection();
-    const QMimeData *ablage = QGuiApplication::clipboard()->mimeData();
     Button1->setEnabled(text);
     Button3->setEnabled(text);
     PuReKopieren->setEnabled(auswahl);
     PuReAusschneiden->setEnabled(auswahl);
-    PuReEinfuegen->setEnabled(ablage && ablage->hasText());
     PuReAllesMarkieren->setEnabled(text);
     PuReDrucken->setEnabled(text);
     PuReSpeichern->setEnabled(text);

@@ -4,6 +4,7 @@
 #include "haupt.h"
 
 #include "dialogs/editdlg.h"
+#include "ui/ablage.h"
 #include "ui/fokus.h"
 #include "ui/zeilenfeld.h"
 #include "ui/statusleiste.h"
@@ -11,13 +12,11 @@
 #include "util/toene.h"
 #include "util/zahlen.h"
 
-#include <QClipboard>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMimeData>
 #include <QPushButton>
 #include <QTextEdit>
 
@@ -52,14 +51,13 @@ void TForm1::UpdateMenus()
     const bool offen = !Teilnehmer().isEmpty();
     const bool tage = max > 0;
     const bool auswahl = RichEdit1->textCursor().hasSelection();
-    const QMimeData *ablage = QGuiApplication::clipboard()->mimeData();
 
     MenuHilfeHistory->setEnabled(QFileInfo::exists(Programmordner() + QLatin1String("History.txt")));
     MenuHilfeUpdate->setVisible(QFileInfo::exists(Programmordner() + QLatin1String("Nachlader")));
     PuReAllesMarkieren->setEnabled(!RichEdit1->document()->isEmpty());
     PuReKopieren->setEnabled(auswahl);
     PuReAusschneiden->setEnabled(auswahl);
-    PuReEinfuegen->setEnabled(offen && ablage && ablage->hasText());
+    PuReEinfuegen->setEnabled(offen); // and text to paste: asked when the menu opens
     Button1->setEnabled(FAktNummer < max);
     MenuAktVor->setEnabled(Button1->isEnabled());
     Button2->setEnabled(FAktNummer > 1);
@@ -123,6 +121,7 @@ void TForm1::SetActiveControl()
 void TForm1::PuReMenuPopup(const QPoint &stelle)
 {
     UpdateMenus();
+    PuReEinfuegen->setEnabled(PuReEinfuegen->isEnabled() && AblageHatText());
     PuReMenu->popup(RichEdit1->viewport()->mapToGlobal(stelle));
 }
 

@@ -210,19 +210,33 @@ QString Teilstueck(QString &text, qsizetype anfang, qsizetype laenge)
 QStringList TextInZeilen(const QString &text)
 {
     QString geteilt = text;
-    QStringList zeilen;
-    zeilen.reserve(text.size() / 32);
-    qsizetype anfang = 0;
+    const QStringView ansicht(text);
     const qsizetype n = text.size();
-    const QChar *d = text.constData();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = d[i].unicode();
-        if (c != u'\r' && c != u'\n')
-            continue;
-        zeilen << Teilstueck(geteilt, anfang, i - anfang);
-        if (c == u'\r' && i + 1 < n && d[i + 1].unicode() == u'\n')
-            ++i;
-        anfang = i + 1;
+    // Line ends are searched with Qt's vectorised search, CR and LF each on
+    // its own: a file of many thousand days splits at the speed of memory.
+    const auto naechstes = [&ansicht, n](char16_t zeichen, qsizetype ab) {
+        const qsizetype stelle = ansicht.indexOf(QChar(zeichen), ab);
+        return stelle < 0 ? n : stelle;
+    };
+    QStringList zeilen;
+    // The list in one allocation: a count is cheaper than growing it (lines
+    // ending in CR alone, rare, let it grow).
+    zeilen.reserve(text.count(QLatin1Char('\n')) + 1);
+    qsizetype anfang = 0;
+    qsizetype cr = naechstes(u'\r', 0);
+    qsizetype lf = naechstes(u'\n', 0);
+    while (anfang < n) {
+        const qsizetype ende = std::min(cr, lf);
+        if (ende == n)
+            break;
+        zeilen << Teilstueck(geteilt, anfang, ende - anfang);
+        anfang = ende + 1;
+        if (ende == cr && lf == anfang) // CR LF
+            ++anfang;
+        if (cr < anfang)
+            cr = naechstes(u'\r', anfang);
+        if (lf < anfang)
+            lf = naechstes(u'\n', anfang);
     }
     if (anfang < n)
         zeilen << Teilstueck(geteilt, anfang, n - anfang);
