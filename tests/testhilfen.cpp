@@ -331,3 +331,14 @@ void Tippen(QWidget *ziel, const QString &text)
         QApplication::sendEvent(ziel, &los);
     }
 }
+
+QProcessEnvironment OhneBildschirm(const QString &laufzeit)
+{
+    QDir().mkpath(laufzeit);
+    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+    umgebung.insert("QT_QPA_PLATFORM", "xcb");
+    umgebung.remove("DISPLAY");
+    umgebung.remove("WAYLAND_DISPLAY");
+    umgebung.insert("XDG_RUNTIME_DIR", laufzeit);
+    return umgebung;
+}

@@ -9,6 +9,7 @@
 #include <QDate>
 #include <QList>
 #include <QMap>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -78,6 +79,11 @@ private:
 
 // Bytes of lines joined with CR LF, after a UTF-8 mark.
 QByteArray Utf8Datei(const QStringList &zeilen);
+
+// The environment for the program started as a process without any display
+// (a window could not open, so nothing it does may need one), its runtime
+// folder `laufzeit`.
+QProcessEnvironment OhneBildschirm(const QString &laufzeit);
 // A text in UTF-16 (little- or big-endian) after its mark.
 QByteArray Utf16Datei(const QString &text, bool le);
 

@@ -369,18 +369,9 @@ void TUebersichtForm::Button1Click()
 
 void TUebersichtForm::Button2Click()
 {
-    if (!DruckerVorhanden()) {
-        Information(QStringLiteral("Es ist kein Drucker installiert!"));
-        return;
-    }
     QPrinter drucker;
-    drucker.setPageOrientation(QPageLayout::Landscape);
-    drucker.setDocName(windowTitle());
-    if (!DruckDialogZeigen(drucker, this))
-        return;
-    drucker.setPrintRange(QPrinter::AllPages);
-    drucker.setDocName(windowTitle());
-    TabelleDrucken(drucker);
+    if (QuerDruckWaehlen(drucker, windowTitle(), this))
+        TabelleDrucken(drucker);
 }
 
 void TUebersichtForm::Button3Click()

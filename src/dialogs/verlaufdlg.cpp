@@ -381,16 +381,7 @@ void TVerlaufForm::Button1Click()
 
 void TVerlaufForm::Button2Click()
 {
-    if (!DruckerVorhanden()) {
-        Information(QStringLiteral("Es ist kein Drucker installiert!"));
-        return;
-    }
     QPrinter drucker;
-    drucker.setPageOrientation(QPageLayout::Landscape);
-    drucker.setDocName(windowTitle());
-    if (!DruckDialogZeigen(drucker, this))
-        return;
-    drucker.setPrintRange(QPrinter::AllPages);
-    drucker.setDocName(windowTitle());
-    DiagrammDrucken(drucker);
+    if (QuerDruckWaehlen(drucker, windowTitle(), this))
+        DiagrammDrucken(drucker);
 }

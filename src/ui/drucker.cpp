@@ -1,5 +1,7 @@
 #include "drucker.h"
 
+#include "meldungen.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QPdfWriter>
@@ -27,6 +29,21 @@ bool DruckDialogZeigen(QPrinter &drucker, QWidget *eltern)
     QPrintDialog dialog(&drucker, eltern);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
     return dialog.exec() == QDialog::Accepted;
+}
+
+bool QuerDruckWaehlen(QPrinter &drucker, const QString &titel, QWidget *eltern)
+{
+    if (!DruckerVorhanden()) {
+        Information(QStringLiteral("Es ist kein Drucker installiert!"));
+        return false;
+    }
+    drucker.setPageOrientation(QPageLayout::Landscape);
+    drucker.setDocName(titel);
+    if (!DruckDialogZeigen(drucker, eltern))
+        return false;
+    drucker.setPrintRange(QPrinter::AllPages);
+    drucker.setDocName(titel);
+    return true;
 }
 
 void DruckerFestlegen(std::function<bool()> vorhanden, std::function<bool(QPrinter &)> dialog)

@@ -13,6 +13,11 @@ bool DruckerVorhanden();
 // Shows the print dialog on `drucker`; true when the user confirmed it.
 bool DruckDialogZeigen(QPrinter &drucker, QWidget *eltern);
 
+// For a table or chart on landscape pages titled `titel`: says so when no
+// printer is installed, else shows the print dialog; true when the user
+// confirmed it.
+bool QuerDruckWaehlen(QPrinter &drucker, const QString &titel, QWidget *eltern);
+
 // Tests replace both: no printer, or a dialog that prints into a PDF file.
 // Empty functions restore the platform's.
 void DruckerFestlegen(std::function<bool()> vorhanden, std::function<bool(QPrinter &)> dialog);

@@ -24,13 +24,7 @@ TEST_P(Kommandozeile, OhneFensterUndOhneInstanz)
 {
     const Aufruf &a = GetParam();
     const QString laufzeit = Ordner() + "laufzeit";
-    QDir().mkpath(laufzeit);
-    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
-    // A window would need a display; there is none.
-    umgebung.insert("QT_QPA_PLATFORM", "xcb");
-    umgebung.remove("DISPLAY");
-    umgebung.remove("WAYLAND_DISPLAY");
-    umgebung.insert("XDG_RUNTIME_DIR", laufzeit);
+    QProcessEnvironment umgebung = OhneBildschirm(laufzeit);
     umgebung.insert("LANG", "C");
 
     QProcess programm;

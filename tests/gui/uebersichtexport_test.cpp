@@ -35,15 +35,9 @@ protected:
     Lauf Starten(const QStringList &argumente)
     {
         const QString laufzeit = Ordner() + "laufzeit";
-        QDir().mkpath(laufzeit);
-        QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
-        // No display: nothing may need one.
-        umgebung.insert("QT_QPA_PLATFORM", "xcb");
-        umgebung.remove("DISPLAY");
-        umgebung.remove("WAYLAND_DISPLAY");
+        QProcessEnvironment umgebung = OhneBildschirm(laufzeit);
         umgebung.insert("HOME", heim);
         umgebung.insert("XDG_CONFIG_HOME", heim + ".config");
-        umgebung.insert("XDG_RUNTIME_DIR", laufzeit);
         QProcess programm;
         programm.setProcessEnvironment(umgebung);
         programm.setWorkingDirectory(Ordner());
