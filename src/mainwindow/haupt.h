@@ -122,6 +122,9 @@ public:
     // After a participant file was written: when the last backup is more
     // than 14 days old, or there was none, the status bar says so.
     void SicherungsErinnerung();
+    // At start: the reminder again when a file was written since the last backup.
+    void ErinnerungBeimStart();
+    void ErinnerungZeigen();
     // After a successful backup: its date is kept, the reminder goes.
     void SicherungErfolgt();
 
@@ -255,6 +258,7 @@ private:
     int ordnerWahl = 0; // the checked folder item (a Menutag::Ordner), 0 before the settings are read
     bool ersteAnzeige = true;
     QString MerkStatusText; // the shortcut text while the backup reminder stands in its place
+    bool FGespeichertSeitSicherung = false; // a participant file was written since the last backup
 
     QString SaveTeilnehmer, SaveKlasse, SaveKommentar, SaveDatum, SaveAnmerkung, SaveRe;
     int SaveRg = 0;

@@ -2,7 +2,8 @@
 // in the settings; once a participant file is written while that backup is
 // more than 14 days old, or there was none, the status bar's second panel
 // says so in place of the shortcuts, until the next backup succeeds. No
-// dialog, no sound.
+// dialog, no sound. That a file was written since the last backup is kept
+// too, so the reminder outlives a restart.
 
 #include "haupt.h"
 
@@ -14,6 +15,7 @@
 namespace {
 
 const QString LetzteSicherung = QStringLiteral("LetzteSicherung");
+const QString GespeichertSeitSicherung = QStringLiteral("GespeichertSeitSicherung");
 constexpr qint64 Frist = 14;
 
 QSettings Einstellungen()
@@ -25,6 +27,22 @@ QSettings Einstellungen()
 } // namespace
 
 void TForm1::SicherungsErinnerung()
+{
+    if (!FGespeichertSeitSicherung) {
+        FGespeichertSeitSicherung = true;
+        Einstellungen().setValue(GespeichertSeitSicherung, true);
+    }
+    ErinnerungZeigen();
+}
+
+void TForm1::ErinnerungBeimStart()
+{
+    FGespeichertSeitSicherung = Einstellungen().value(GespeichertSeitSicherung).toBool();
+    if (FGespeichertSeitSicherung)
+        ErinnerungZeigen();
+}
+
+void TForm1::ErinnerungZeigen()
 {
     // A value that is no date counts as no backup.
     const QDate letzte = QDate::fromString(Einstellungen().value(LetzteSicherung).toString(), Qt::ISODate);
@@ -46,7 +64,9 @@ void TForm1::SicherungErfolgt()
 {
     QSettings einstellungen = Einstellungen();
     einstellungen.setValue(LetzteSicherung, Heute().toString(Qt::ISODate));
+    einstellungen.remove(GespeichertSeitSicherung);
     einstellungen.sync();
+    FGespeichertSeitSicherung = false;
     if (!MerkStatusText.isEmpty()) {
         setStatusText(MerkStatusText);
         MerkStatusText.clear();

@@ -27,6 +27,7 @@ void TForm1::showEvent(QShowEvent *ereignis)
     ersteAnzeige = false;
     FensterEinrichten();
     RegistryLadenSpeichern(true);
+    ErinnerungBeimStart();
     Timer1->start();
 }
 

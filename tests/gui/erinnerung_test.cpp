@@ -85,6 +85,25 @@ TEST_F(Erinnerung, OhneSicherungNachDemSpeichernBisZurSicherung)
     EXPECT_EQ(protokoll.meldungen.size(), 2); // the two success messages, nothing else
 }
 
+TEST_F(Erinnerung, UeberstehtNeustartBisZurSicherung)
+{
+    {
+        TForm1 &f = Starten();
+        f.setDatFilename("Beta");
+        Aendern(f, "neu");
+        EXPECT_EQ(f.StatusText(), Keine);
+    }
+    // A restart without a backup in between: the reminder stands at once.
+    TForm1 &f = Starten();
+    EXPECT_EQ(f.StatusText(), Keine);
+    Sichern(f);
+    EXPECT_NE(f.StatusText(), Keine);
+    // After the backup a restart shows the shortcuts.
+    const QString kuerzel = f.StatusText();
+    TForm1 &g = Starten();
+    EXPECT_EQ(g.StatusText(), kuerzel);
+}
+
 TEST_F(Erinnerung, NachVierzehnTagen)
 {
     const struct {
