@@ -4,6 +4,7 @@
 #include "records/teilnehmerordner.h"
 #include "uebersichtmodell.h"
 #include "ui/dateiwahl.h"
+#include "ui/dialoganordnung.h"
 #include "ui/drucker.h"
 #include "ui/fortschritt.h"
 #include "ui/meldungen.h"
@@ -145,39 +146,37 @@ void TUebersichtForm::SchalterEinrichten()
     const int labelBreite = qMax(LabelBreite(Label1->font(), Label1->text()), Label1->sizeHint().width());
     // The class field lines up with the period choice below it.
     const int feldLinks = R + qMax(labelBreite, LabelBreite(Zeitraum1->Label1->font(), Zeitraum1->Label1->text())) + 5;
-    Zeitraum1->SchalterEinrichten(feldLinks - R - 5);
+    const QSize schirm = Bildschirm();
+    Zeitraum1->SchalterEinrichten(feldLinks - R - 5, schirm.width() - 4 * R);
     const int feldHoehe = qMax(Zeitraum1->FeldHoehe(), ComboBox1->sizeHint().height());
     Label1->setGeometry(R, R + (feldHoehe - labelHoehe) / 2, labelBreite, labelHoehe);
     ComboBox1->setGeometry(feldLinks, R, qMax(ComboBox1->sizeHint().width(), b), feldHoehe);
     Zeitraum1->move(R, R + feldHoehe + R);
 
-    // The table takes nine tenths of the screen's width; the four buttons
-    // stand in one row, or in two where one row would not fit the screen.
-    const QSize schirm = Bildschirm();
-    const bool eineReihe = 4 * b + 6 * R <= schirm.width() - 2 * R;
-    const int knopfBreite = eineReihe ? 4 * b + 6 * R : 2 * b + 4 * R;
-    const int breite = std::max({knopfBreite, Zeitraum1->width() + 2 * R, ComboBox1->geometry().right() + 1 + R,
-                                 schirm.width() * 9 / 10});
+    // The table takes nine tenths of the screen's width; the buttons stand
+    // side by side as far as the screen allows.
+    const QList<QPushButton *> knoepfe = {Button1, Button2, Button3, Button4};
+    const KnopfReihen reihen =
+        KnopfReihenLayout(int(knoepfe.size()), h, b, schirm.width() - 2 * R,
+                          std::max({Zeitraum1->width() + 2 * R, ComboBox1->geometry().right() + 1 + R,
+                                    schirm.width() * 9 / 10}));
+    const int breite = reihen.breite;
     const int zeile = Zeilenhoehe(TableView1->font()) + 8;
     TableView1->verticalHeader()->setDefaultSectionSize(zeile);
     TableView1->verticalHeader()->setMinimumSectionSize(zeile);
     const int tabelleTop = Zeitraum1->geometry().bottom() + 1 + R;
-    const int knoepfeHoehe = eineReihe ? h : 2 * h + R;
     // Everything but the table; the rest of the screen is the table's, up
     // to a dozen rows, and the title bar and a panel keep their room.
-    const int rest = tabelleTop + 5 + labelHoehe + R + knoepfeHoehe + R;
+    const int rest = tabelleTop + 5 + labelHoehe + R + reihen.hoehe + R;
     const int kopf = TableView1->horizontalHeader()->sizeHint().height();
     const int rahmen = 2 * TableView1->frameWidth() + TableView1->horizontalScrollBar()->sizeHint().height();
     const int hoehe = qMax(kopf + 3 * zeile + rahmen, qMin(kopf + 12 * zeile + rahmen, schirm.height() - 100 - rest));
     TableView1->setGeometry(R, tabelleTop, breite - 2 * R, hoehe);
     Label2->setGeometry(R, tabelleTop + hoehe + 5, breite - 2 * R, labelHoehe);
     const int knopfTop = Label2->geometry().bottom() + 1 + R;
-    const int zweiteReihe = eineReihe ? knopfTop : knopfTop + h + R;
-    Button1->setGeometry(R, knopfTop, b, h);
-    Button2->setGeometry(R + b + R, knopfTop, b, h);
-    Button3->setGeometry(eineReihe ? R + 2 * (b + R) : R, zweiteReihe, b, h);
-    Button4->setGeometry(breite - R - b, zweiteReihe, b, h);
-    setFixedSize(breite, zweiteReihe + h + R);
+    for (qsizetype n = 0; n < knoepfe.size(); ++n)
+        knoepfe[n]->setGeometry(reihen.knoepfe[n].translated(0, knopfTop));
+    setFixedSize(breite, knopfTop + reihen.hoehe + R);
     SpaltenAnpassen();
     FensterEinrichten();
 }

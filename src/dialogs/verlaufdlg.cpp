@@ -1,6 +1,7 @@
 #include "verlaufdlg.h"
 
 #include "ui/dateiwahl.h"
+#include "ui/dialoganordnung.h"
 #include "ui/drucker.h"
 #include "ui/meldungen.h"
 #include "ui/platzierung.h"
@@ -8,6 +9,7 @@
 #include "ui/schalterhoehe.h"
 #include "ui/tabellendruck.h"
 #include "util/sicherschreiben.h"
+#include "util/zahlen.h"
 #include "zeitraumwahl.h"
 
 #include <QBarCategoryAxis>
@@ -23,6 +25,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLegend>
+#include <QLocale>
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
@@ -128,21 +131,24 @@ void TVerlaufForm::SchalterEinrichten()
 {
     const int h = KnopfHoehe(Button1);
     const int b = KnopfBreite({Button1, Button2, Button3}, 187);
-    Zeitraum1->SchalterEinrichten();
-    Zeitraum1->move(R, R);
     const QSize schirm = Bildschirm();
-    const int breite = std::max({3 * b + 5 * R, Zeitraum1->width() + 2 * R, schirm.width() * 9 / 10});
+    Zeitraum1->SchalterEinrichten(0, schirm.width() - 4 * R);
+    Zeitraum1->move(R, R);
+    // The buttons stand side by side as far as the screen allows.
+    const QList<QPushButton *> knoepfe = {Button1, Button2, Button3};
+    const KnopfReihen reihen = KnopfReihenLayout(int(knoepfe.size()), h, b, schirm.width() - 2 * R,
+                                                 std::max(Zeitraum1->width() + 2 * R, schirm.width() * 9 / 10));
+    const int breite = reihen.breite;
     const int textHoehe = 3 * Zeilenhoehe(Label1->font());
     const int diagrammTop = Zeitraum1->geometry().bottom() + 1 + R;
-    const int rest = diagrammTop + R + textHoehe + R + h + R;
+    const int rest = diagrammTop + R + textHoehe + R + reihen.hoehe + R;
     const int diagrammHoehe = qMax(200, qMin(schirm.height() * 70 / 100, schirm.height() - 100 - rest));
     ChartView1->setGeometry(R, diagrammTop, breite - 2 * R, diagrammHoehe);
     Label1->setGeometry(R, ChartView1->geometry().bottom() + 1 + R, breite - 2 * R, textHoehe);
     const int knopfTop = Label1->geometry().bottom() + 1 + R;
-    Button1->setGeometry(R, knopfTop, b, h);
-    Button2->setGeometry(R + b + R, knopfTop, b, h);
-    Button3->setGeometry(breite - R - b, knopfTop, b, h);
-    setFixedSize(breite, knopfTop + h + R);
+    for (qsizetype n = 0; n < knoepfe.size(); ++n)
+        knoepfe[n]->setGeometry(reihen.knoepfe[n].translated(0, knopfTop));
+    setFixedSize(breite, knopfTop + reihen.hoehe + R);
     FensterEinrichten();
 }
 
@@ -176,8 +182,9 @@ QString TVerlaufForm::OhneDatumText() const
 {
     QStringList tage;
     for (const TagOhneDatum &tag : verlauf.ohneDatum) {
-        tage << (tag.text.isEmpty() ? QStringLiteral("Tag %1 (leer)").arg(tag.nummer)
-                                    : QStringLiteral("Tag %1 \"%2\"").arg(tag.nummer).arg(tag.text));
+        const QString nummer = TausenderPunkte(tag.nummer);
+        tage << (tag.text.isEmpty() ? QStringLiteral("Tag %1 (leer)").arg(nummer)
+                                    : QStringLiteral("Tag %1 \"%2\"").arg(nummer, tag.text));
     }
     QString text;
     if (verlauf.monate.isEmpty())
@@ -187,7 +194,7 @@ QString TVerlaufForm::OhneDatumText() const
     text += QStringLiteral("Ohne lesbares Datum, daher nicht im Diagramm: ");
     text += QStringList(tage.mid(0, GenannteTage)).join(QLatin1String(", "));
     if (tage.size() > GenannteTage)
-        text += QStringLiteral(" und %1 weitere").arg(tage.size() - GenannteTage);
+        text += QStringLiteral(" und %1 weitere").arg(TausenderPunkte(tage.size() - GenannteTage));
     return text + QLatin1Char('.');
 }
 
@@ -218,8 +225,8 @@ void TVerlaufForm::DiagrammAufbauen()
         connect(satz, &QBarSet::hovered, this, [satz, monate](bool drauf, int index) {
             if (drauf)
                 QToolTip::showText(QCursor::pos(), QStringLiteral("%1 – %2: %3")
-                                                        .arg(monate.value(index), satz->label())
-                                                        .arg(satz->at(index)));
+                                                        .arg(monate.value(index), satz->label(),
+                                                             TausenderPunkte(qint64(satz->at(index)))));
             else
                 QToolTip::hideText();
         });
@@ -236,13 +243,13 @@ void TVerlaufForm::DiagrammAufbauen()
     y->setTickType(QValueAxis::TicksDynamic);
     y->setTickAnchor(0);
     y->setTickInterval(schritt);
-    y->setLabelFormat(QStringLiteral("%d"));
+    y->setLabelFormat(QStringLiteral("%.0f"));
     y->setTitleText(QStringLiteral("Tage"));
     diagramm->addAxis(y, Qt::AlignLeft);
     reihen->attachAxis(y);
 
     // Months that do not fit side by side stand upright, on one line.
-    const QFontMetrics masse(ProgrammSchrift().schrift);
+    const QFontMetrics masse(Diagrammschrift());
     const int breite = masse.horizontalAdvance(QStringLiteral("2025")) + 2 * masse.averageCharWidth();
     const bool aufrecht = breite * monate.size() > ChartView1->width() * 8 / 10;
     if (aufrecht)
@@ -259,6 +266,9 @@ void TVerlaufForm::DiagrammAufbauen()
     const QString klasse = Klasse.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(Klasse);
     diagramm->setTitle(QStringLiteral("\"%1\"%2<br>%3")
                            .arg(Teilnehmer.toHtmlEscaped(), klasse.toHtmlEscaped(), Zeitraumtext().toHtmlEscaped()));
+    // Counts on the axis and the bars with the thousands dot, as everywhere.
+    diagramm->setLocalizeNumbers(true);
+    diagramm->setLocale(QLocale(QLocale::German, QLocale::Germany));
     diagramm->setBackgroundRoundness(0);
     diagramm->setMargins(QMargins(R, R, R, R));
     QChart *alt = ChartView1->chart();
@@ -301,7 +311,7 @@ void TVerlaufForm::Einfaerben(bool papier)
     QChart *diagramm = ChartView1->chart();
     const QColor text = papier ? QColor(Qt::black) : SchriftFarbe();
     const QColor grund = papier ? QColor(Qt::white) : Hintergrundfarbe();
-    QFont schrift = ProgrammSchrift().schrift;
+    const QFont schrift = Diagrammschrift();
     QFont titel = schrift;
     titel.setBold(true);
     diagramm->setBackgroundBrush(grund);
@@ -327,6 +337,17 @@ void TVerlaufForm::Einfaerben(bool papier)
             alle[n]->setLabelFont(schrift);
         }
     }
+}
+
+QFont TVerlaufForm::Diagrammschrift() const
+{
+    // The program font, but a line of it at most a twelfth of the
+    // chart's height: in very large print the bars keep their room.
+    QFont schrift = ProgrammSchrift().schrift;
+    const int hoechstens = qMax(8, ChartView1->height() / 12);
+    if (QFontMetrics(schrift).height() > hoechstens)
+        schrift.setPixelSize(qMax(6, hoechstens * 4 / 5));
+    return schrift;
 }
 
 QImage TVerlaufForm::Bild()

@@ -59,6 +59,7 @@ private:
     void ZahlenVerteilen();
     // Screen colours, or black on white for paper and pictures.
     void Einfaerben(bool papier);
+    QFont Diagrammschrift() const;
     QString OhneDatumText() const;
 
     Verlauf verlauf;

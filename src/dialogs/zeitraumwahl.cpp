@@ -144,18 +144,27 @@ int ZeitraumWahl::FeldHoehe() const
     return hoehe;
 }
 
-void ZeitraumWahl::SchalterEinrichten(int ersteLabelBreite)
+void ZeitraumWahl::SchalterEinrichten(int ersteLabelBreite, int hoechstBreite)
 {
     const int hoehe = FeldHoehe();
-    int links = 0;
+    int links = 0, oben = 0, breite = 0;
     const QList<QPair<QLabel *, QWidget *>> paare = {{Label1, ComboBox1}, {Label2, DateEdit1}, {Label3, DateEdit2}};
     for (const auto &[label, feld] : paare) {
         const int labelBreite = qMax(LabelBreite(label->font(), label->text()), label->sizeHint().width());
+        const int feldBreite = feld->sizeHint().width();
+        // A pair that would run past the width begins a row of its own,
+        // its field under the first field.
+        if (links > 0 && links + qMax(labelBreite, ersteLabelBreite) + 5 + feldBreite > hoechstBreite) {
+            links = 0;
+            oben += hoehe + 10;
+        }
+        const int spalte = links == 0 ? qMax(labelBreite, ersteLabelBreite) : labelBreite;
         const int labelHoehe = Zeilenhoehe(label->font());
-        label->setGeometry(links, (hoehe - labelHoehe) / 2, labelBreite, labelHoehe);
-        links += (label == Label1 ? qMax(labelBreite, ersteLabelBreite) : labelBreite) + 5;
-        feld->setGeometry(links, 0, feld->sizeHint().width(), hoehe);
-        links += feld->width() + 10;
+        label->setGeometry(links, oben + (hoehe - labelHoehe) / 2, labelBreite, labelHoehe);
+        links += spalte + 5;
+        feld->setGeometry(links, oben, feldBreite, hoehe);
+        links += feldBreite + 10;
+        breite = qMax(breite, links - 10);
     }
-    setFixedSize(links - 10, hoehe);
+    setFixedSize(breite, oben + hoehe);
 }

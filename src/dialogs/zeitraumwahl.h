@@ -8,6 +8,8 @@
 
 #include <QWidget>
 
+#include <limits>
+
 class QComboBox;
 class QDateEdit;
 class QLabel;
@@ -30,10 +32,11 @@ public:
     void SchriftartZuweisen();
 
     // Arranges the controls in one row from their fonts (5 between a label
-    // and its field, 10 between the pairs) and takes the size that needs.
-    // The first label is at least `ersteLabelBreite` wide, so that its
+    // and its field, 10 between the pairs) and takes the size that needs;
+    // a pair that would run past `hoechstBreite` goes to a row below. The
+    // first label of a row is at least `ersteLabelBreite` wide, so that its
     // field lines up with a field above it.
-    void SchalterEinrichten(int ersteLabelBreite = 0);
+    void SchalterEinrichten(int ersteLabelBreite = 0, int hoechstBreite = std::numeric_limits<int>::max());
     // The height of a field of the row in the current font.
     int FeldHoehe() const;
 

@@ -97,3 +97,19 @@ SicherungsGeometrie SicherungsLayout(int h, int clientHoehe, int b, int abstand)
     g.log = QRect(R, R + hoehe + R, g.client.width() - 2 * R, hoehe);
     return g;
 }
+
+KnopfReihen KnopfReihenLayout(int anzahl, int h, int b, int hoechstBreite, int breite)
+{
+    constexpr int R = 10;
+    KnopfReihen reihen;
+    const int jeReihe = qBound(1, (hoechstBreite - R) / (b + R), qMax(1, anzahl));
+    reihen.breite = qMax(breite, jeReihe * (b + R) + R);
+    for (int n = 0; n + 1 < anzahl; ++n)
+        reihen.knoepfe << QRect(R + n % jeReihe * (b + R), n / jeReihe * (h + R), b, h);
+    // The closing button joins the last row when it has a free place, else
+    // it begins a row of its own.
+    if (anzahl > 0)
+        reihen.knoepfe << QRect(reihen.breite - R - b, (anzahl - 1) / jeReihe * (h + R), b, h);
+    reihen.hoehe = reihen.knoepfe.isEmpty() ? 0 : reihen.knoepfe.last().bottom() + 1;
+    return reihen;
+}

@@ -61,3 +61,14 @@ struct SicherungsGeometrie {
 // above three buttons 125 wide; margin and gaps are `abstand`, by default
 // one button width.
 SicherungsGeometrie SicherungsLayout(int knopfHoehe, int clientHoehe, int knopfBreite = 125, int abstand = -1);
+
+struct KnopfReihen {
+    QList<QRect> knoepfe; // relative to the top of the first row
+    int breite = 0;       // the least width the rows need, margins included
+    int hoehe = 0;        // from the top of the first row to the bottom of the last
+};
+// `anzahl` buttons of width B, margin and gaps 10, in rows no wider than
+// `hoechstBreite`: the others from the left, as many side by side as fit,
+// the last (closing) one at the right edge of `breite` (at least the rows'
+// own width), in the last row where there is room, else in a row of its own.
+KnopfReihen KnopfReihenLayout(int anzahl, int knopfHoehe, int knopfBreite, int hoechstBreite, int breite);

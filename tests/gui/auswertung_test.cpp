@@ -11,6 +11,7 @@
 #include "records/bloecke.h"
 #include "records/klassenuebersicht.h"
 #include "ui/drucker.h"
+#include "ui/platzierung.h"
 #include "ui/programmschrift.h"
 #include "util/texte.h"
 
@@ -417,15 +418,37 @@ TEST_F(Auswertung, VerlaufNachMonaten)
     EXPECT_TRUE(protokoll.meldungen.isEmpty());
 }
 
+TEST_F(Auswertung, VerlaufZahlenMitTausenderpunkt)
+{
+    // 1,300 days; day 1,234 has no readable date.
+    QStringList zeilen = {"4b\v"};
+    for (int tag = 1; tag <= 1300; ++tag)
+        zeilen << (tag == 1234 ? "Wandertag\v" : "Mo., 4. März 2024\v") << "2" << T;
+    Teilnehmerdatei("Viele", zeilen);
+    TForm1 &f = Starten();
+    f.setDatFilename("Viele");
+    BeiDialog([&](QWidget *dialog) {
+        auto *v = qobject_cast<TVerlaufForm *>(dialog);
+        ASSERT_TRUE(v);
+        EXPECT_EQ(v->Label1->text(), "Ohne lesbares Datum, daher nicht im Diagramm: Tag 1.234 \"Wandertag\".");
+        const QChart *diagramm = v->ChartView1->chart();
+        EXPECT_TRUE(diagramm->localizeNumbers());
+        EXPECT_EQ(diagramm->locale().toString(1299.0, 'f', 0), "1.299"); // axis and bars
+        v->Button3->click();
+    });
+    f.MenuAuswVerlauf->trigger();
+}
+
 TEST_F(Auswertung, NichtsAbgeschnittenInGrosserSchrift)
 {
     TForm1 &f = Starten();
     f.setDatFilename("Ägidius");
-    for (const auto &[punkte, fett] : {std::pair{12, false}, std::pair{24, true}}) {
+    for (const auto &[punkte, fett] : {std::pair{12, false}, std::pair{24, true}, std::pair{40, false}}) {
         ProgrammSchrift().schrift = QFont("Arial", punkte);
         ProgrammSchrift().schrift.setBold(fett);
         SCOPED_TRACE(punkte);
         const auto pruefen = [](QWidget *dialog) {
+            EXPECT_LE(dialog->width(), Bildschirm().width());
             const QRect innen = dialog->rect();
             for (QWidget *w : dialog->findChildren<QWidget *>()) {
                 if (!w->isVisible() || (w->parentWidget() != dialog && w->parentWidget()->objectName() != "Zeitraum"))

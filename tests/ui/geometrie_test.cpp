@@ -253,3 +253,28 @@ TEST(Dialoggeometrie, SicherungIstSoHochWieDerSchirm)
     EXPECT_EQ(g.log, QRect(10, 336, 855, 316));
     EXPECT_EQ(g.client, QSize(875, 700));
 }
+
+TEST(Dialoggeometrie, KnoepfeInReihenSoweitDerSchirmReicht)
+{
+    const struct {
+        int anzahl, hoechstBreite, breite;
+        QList<QRect> knoepfe;
+        int gesamtBreite, hoehe;
+    } faelle[] = {
+        // Four in one row, the closing one at the right edge.
+        {4, 2000, 1000, {{10, 0, 187, 28}, {207, 0, 187, 28}, {404, 0, 187, 28}, {803, 0, 187, 28}}, 1000, 28},
+        // Two a row: the third alone with the closing one beside it.
+        {4, 600, 500, {{10, 0, 187, 28}, {207, 0, 187, 28}, {10, 38, 187, 28}, {303, 38, 187, 28}}, 500, 66},
+        // Three, two a row: the closing one in a row of its own.
+        {3, 600, 300, {{10, 0, 187, 28}, {207, 0, 187, 28}, {207, 38, 187, 28}}, 404, 66},
+        // Narrower than one button: one a row, as wide as a button needs.
+        {3, 100, 0, {{10, 0, 187, 28}, {10, 38, 187, 28}, {10, 76, 187, 28}}, 207, 104},
+    };
+    for (const auto &fall : faelle) {
+        SCOPED_TRACE(fall.hoechstBreite);
+        const KnopfReihen r = KnopfReihenLayout(fall.anzahl, 28, 187, fall.hoechstBreite, fall.breite);
+        EXPECT_EQ(r.knoepfe, fall.knoepfe);
+        EXPECT_EQ(r.breite, fall.gesamtBreite);
+        EXPECT_EQ(r.hoehe, fall.hoehe);
+    }
+}
