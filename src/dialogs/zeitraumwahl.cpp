@@ -6,7 +6,9 @@
 
 #include <QComboBox>
 #include <QDateEdit>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 
 #include <algorithm>
@@ -19,6 +21,30 @@ const QDate KeinDatum(1900, 1, 1);
 constexpr Vorgabe Vorgaben[] = {Vorgabe::Alles, Vorgabe::Schuljahr, Vorgabe::ErstesHalbjahr,
                                 Vorgabe::ZweitesHalbjahr, Vorgabe::Eigener};
 
+// A date field moves on to its next part by itself once a part is complete
+// ("15" of the day); the dot a teacher types after it must not move on a
+// second time. A separator typed while a whole part is selected, as after
+// such a move, is dropped.
+class TrennerFilter : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *objekt, QEvent *ereignis) override
+    {
+        if (ereignis->type() != QEvent::KeyPress)
+            return false;
+        const QString text = static_cast<QKeyEvent *>(ereignis)->text();
+        if (text.size() != 1 || !QStringLiteral(".,/-").contains(text))
+            return false;
+        auto *feld = static_cast<QDateEdit *>(objekt);
+        const auto *zeile = feld->findChild<QLineEdit *>();
+        return zeile && zeile->hasSelectedText()
+               && zeile->selectedText() == feld->sectionText(feld->currentSection());
+    }
+};
+
 QDateEdit *DatumsFeld(QWidget *eltern, const char *name)
 {
     auto *feld = new QDateEdit(eltern);
@@ -28,6 +54,7 @@ QDateEdit *DatumsFeld(QWidget *eltern, const char *name)
     feld->setCalendarPopup(true);
     feld->setMinimumDate(KeinDatum);
     feld->setSpecialValueText(QStringLiteral("–"));
+    feld->installEventFilter(new TrennerFilter(feld));
     return feld;
 }
 

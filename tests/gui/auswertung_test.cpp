@@ -439,6 +439,30 @@ TEST_F(Auswertung, VerlaufZahlenMitTausenderpunkt)
     f.MenuAuswVerlauf->trigger();
 }
 
+TEST_F(Auswertung, DatumMitPunktenGetippt)
+{
+    // As a teacher types a date: with its dots, or with digits only.
+    Starten();
+    for (const auto &[getippt, datum] : {std::pair{"15.09.2022", QDate(2022, 9, 15)}, std::pair{"15.9.2022", QDate(2022, 9, 15)},
+                                         std::pair{"15092022", QDate(2022, 9, 15)}, std::pair{"5.9.2022", QDate(2022, 9, 5)},
+                                         std::pair{"1.10.2022", QDate(2022, 10, 1)}}) {
+        SCOPED_TRACE(getippt);
+        Uebersicht([&, getippt = getippt, datum = datum](TUebersichtForm *u) {
+            ZeitraumWahl *wahl = u->Zeitraum1;
+            wahl->VorgabeSetzen(Vorgabe::Schuljahr);
+            QTest::keyClick(u, Qt::Key_V, Qt::AltModifier);
+            ASSERT_EQ(QApplication::focusWidget(), wahl->DateEdit1);
+            // Key by key, the events between them handled, as typing comes.
+            for (const char *zeichen = getippt; *zeichen; ++zeichen) {
+                QTest::keyClick(QApplication::focusWidget(), *zeichen);
+                QTest::qWait(20);
+            }
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            EXPECT_EQ(wahl->DateEdit1->date(), datum);
+        });
+    }
+}
+
 TEST_F(Auswertung, NichtsAbgeschnittenInGrosserSchrift)
 {
     TForm1 &f = Starten();
