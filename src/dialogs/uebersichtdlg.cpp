@@ -17,6 +17,7 @@
 #include "util/zahlen.h"
 #include "zeitraumwahl.h"
 
+#include <QAction>
 #include <QBuffer>
 #include <QComboBox>
 #include <QDateEdit>
@@ -106,6 +107,13 @@ TUebersichtForm::TUebersichtForm(QWidget *eltern) : MwDialog(eltern)
             [this] { TableView1->sortByColumn(TableView1->currentIndex().column(), Qt::DescendingOrder); });
     TableView1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(TableView1, &QWidget::customContextMenuRequested, this, &TUebersichtForm::PuTabellePopup);
+    // The menu key sends a context menu request; Shift+F10, which keyboards
+    // without that key use, does not by itself on every platform.
+    auto *menueTaste = new QAction(TableView1);
+    menueTaste->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10));
+    menueTaste->setShortcutContext(Qt::WidgetShortcut);
+    TableView1->addAction(menueTaste);
+    connect(menueTaste, &QAction::triggered, this, [this] { PuTabellePopup(QPoint(-1, -1)); });
 
     setTabOrder(ComboBox1, Zeitraum1->ComboBox1);
     setTabOrder(Zeitraum1->ComboBox1, Zeitraum1->DateEdit1);

@@ -258,7 +258,8 @@ TEST_F(Auswertung, SortierenUndCsvInDieserOrdnung)
         EXPECT_EQ(Spalte(u), QStringList({"bernd", "Adam", "Ägidius", "Summe / Durchschnitt"}));
         // From the keyboard: the popup menu of the table sorts by the current column.
         u->TableView1->setCurrentIndex(u->Sortierer->index(0, SpalteName));
-        emit u->TableView1->customContextMenuRequested(QPoint());
+        u->TableView1->setFocus();
+        QTest::keyClick(u->TableView1, Qt::Key_F10, Qt::ShiftModifier); // keyboards without a menu key
         EXPECT_TRUE(u->PuTabelle->isVisible());
         EXPECT_EQ(u->PuAbsteigend->text(), "Nach \"Name\" ab&steigend sortieren");
         u->PuTabelle->close();
