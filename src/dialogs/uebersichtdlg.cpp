@@ -260,6 +260,9 @@ void TUebersichtForm::Zaehlen()
         QString text = QStringLiteral("Teilnehmer: %1").arg(TausenderPunkte(uebersicht.zeilen.size() - unlesbar));
         if (unlesbar > 0)
             text += QStringLiteral(", nicht lesbare Dateien: %1").arg(TausenderPunkte(unlesbar));
+        const Zeitraum zeitraum = Zeitraum1->Wert();
+        if (zeitraum.von.isValid() && zeitraum.bis.isValid() && zeitraum.von > zeitraum.bis)
+            text += QStringLiteral(" – der Zeitraum ist leer: \"Von\" liegt nach \"Bis\".");
         Label2->setText(text);
     }
     SpaltenAnpassen();

@@ -440,6 +440,18 @@ TEST_F(Auswertung, VerlaufZahlenMitTausenderpunkt)
     f.MenuAuswVerlauf->trigger();
 }
 
+TEST_F(Auswertung, LeererZeitraumWirdGenannt)
+{
+    Starten();
+    Uebersicht([](TUebersichtForm *u) {
+        u->Zeitraum1->DateEdit1->setDate(QDate(2024, 3, 1));
+        u->Zeitraum1->DateEdit2->setDate(QDate(2024, 2, 1));
+        u->Timer1Timer();
+        EXPECT_TRUE(u->Label2->text().endsWith(" – der Zeitraum ist leer: \"Von\" liegt nach \"Bis\"."))
+            << u->Label2->text().toStdString();
+    });
+}
+
 TEST_F(Auswertung, DatumMitPunktenGetippt)
 {
     // As a teacher types a date: with its dots, or with digits only.
