@@ -157,6 +157,16 @@ bool TForm1::Speichern(bool unbedingtS)
     tag.anmerkung = Anmerkung();
     tag.hausaufgabe = Hausaufgabe();
     tag.infos = InfoZeilen();
+    // The separator text in an info line would end the day there, and the
+    // lines after it would be read as another day's date and homework.
+    for (const QString &zeile : std::as_const(tag.infos)) {
+        if (zeile.contains(Blocktrenner)) {
+            Fehler(QStringLiteral("Die Infos dürfen den Text \"%1\" nicht enthalten, denn er trennt in der Datei "
+                                  "die Tage. Bitte ändern Sie diese Zeile.")
+                       .arg(Blocktrenner));
+            return false;
+        }
+    }
     const QStringList block = TagBlock(tag);
     QStringList neu = TagErsetzen(DatSl, FelderVerbinden(Klasse(), Kommentar()), FAktNummer, block);
     // The shown day's block replaced the one day it was; no other line changed.
@@ -190,7 +200,10 @@ bool TForm1::FremdeAenderungBehandeln(const QStringList &neu)
     }
     // Nothing is lost either way: this copy's lines go beside the file, and
     // the file as the other program left it is shown.
-    const QString konflikt = FDatFilename + QLatin1String(".konflikt");
+    // An earlier conflict's file is kept: the next one takes a number.
+    QString konflikt = FDatFilename + QLatin1String(".konflikt");
+    for (int nummer = 2; QFileInfo::exists(konflikt); ++nummer)
+        konflikt = FDatFilename + QLatin1String(".konflikt") + QString::number(nummer);
     Kodierung kodierung = DatKodierung;
     QString fehler;
     if (!ZeilenSchreiben(konflikt, neu, kodierung, fehler)) {

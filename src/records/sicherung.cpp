@@ -7,6 +7,8 @@
 #include "util/sicherschreiben.h"
 
 #include <QDir>
+#include <QHash>
+#include <QSet>
 #include <QFileInfo>
 #include <QThread>
 
@@ -59,14 +61,40 @@ qint64 InBloecken(qint64 bytes, qint64 block)
 
 using DateiAktion = std::function<bool(const QString &, const QString &, const JeBlock &, QString *)>;
 
+// The names a pass writes to: a participant's own file name, or, where the
+// other folder holds that participant only under another case of ".dat"
+// ("Max.dat" for "Max.DAT"), that file, which the program opens there.
+class Zielnamen
+{
+public:
+    explicit Zielnamen(const QString &nach)
+    {
+        const QStringList dateien = TeilnehmerDateien(nach);
+        vorhanden = QSet<QString>(dateien.cbegin(), dateien.cend());
+        for (const TeilnehmerEintrag &eintrag : TeilnehmerEintraege(nach))
+            jeName.insert(eintrag.name, eintrag.datei);
+    }
+    QString Fuer(const QString &datei) const
+    {
+        if (vorhanden.contains(datei))
+            return datei;
+        return jeName.value(datei.chopped(4), datei);
+    }
+
+private:
+    QSet<QString> vorhanden;
+    QHash<QString, QString> jeName;
+};
+
 PassErgebnis Pass(const QString &von, const QString &nach, const JeDatei &jeDatei, const JeBlock &jeBlock,
                   const DateiAktion &aktion)
 {
+    const Zielnamen ziele(nach);
     for (const QString &datei : TeilnehmerDateien(von)) {
         if (jeDatei)
             jeDatei(datei);
         QString grund;
-        if (!aktion(von + datei, nach + datei, jeBlock, &grund))
+        if (!aktion(von + datei, nach + ziele.Fuer(datei), jeBlock, &grund))
             return {datei, grund};
     }
     return {};

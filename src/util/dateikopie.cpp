@@ -106,8 +106,12 @@ bool KopieErsetzen(const QString &quelle, const QString &ziel)
     // old copy, so that the old copy stays until the new one exists.
 #ifndef Q_OS_WIN
     if (::link(QFile::encodeName(echt).constData(), QFile::encodeName(zwischen).constData()) == 0) {
-        if (::rename(QFile::encodeName(zwischen).constData(), QFile::encodeName(ziel).constData()) == 0)
+        if (::rename(QFile::encodeName(zwischen).constData(), QFile::encodeName(ziel).constData()) == 0) {
+            // Where the old copy already was this very file (a save that
+            // failed after making it), the rename leaves both names.
+            ::unlink(QFile::encodeName(zwischen).constData());
             return true;
+        }
         ::unlink(QFile::encodeName(zwischen).constData());
     }
 #endif

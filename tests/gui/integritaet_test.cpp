@@ -213,6 +213,19 @@ TEST_F(Integritaet, NichtGeschriebenerGeloeschterTagBleibtSichtbar)
     EXPECT_EQ(Lesen(Daten() + "Beta.dat"), vorher);
 }
 
+TEST_F(Integritaet, TrennerInDenInfosWirdNichtGespeichert)
+{
+    TForm1 &f = MitBeta();
+    const QByteArray vorher = Lesen(Daten() + "Beta.dat");
+    Einfuegen(f.RichEdit1, "eins\n" + Blocktrenner + "\nzwei\ndrei");
+    f.Button1->click();
+    ASSERT_FALSE(protokoll.meldungen.isEmpty());
+    EXPECT_EQ(protokoll.meldungen.last().art, MeldungsArt::Fehler);
+    EXPECT_EQ(Lesen(Daten() + "Beta.dat"), vorher);
+    EXPECT_EQ(f.NummerText(), "Nummer: 1/2"); // the step did not happen
+    EXPECT_TRUE(f.RichEdit1->toPlainText().contains("drei")); // the edit stays
+}
+
 TEST_F(Integritaet, AenderungDurchEinAnderesProgrammGehtNichtVerloren)
 {
     TForm1 &f = MitBeta();
@@ -228,6 +241,14 @@ TEST_F(Integritaet, AenderungDurchEinAnderesProgrammGehtNichtVerloren)
     EXPECT_TRUE(protokoll.Texte()[1].contains(Daten() + "Beta.dat.konflikt"));
     EXPECT_EQ(TeilnehmerZeilen("Beta"), fremd);
     EXPECT_TRUE(Lesen(Daten() + "Beta.dat.konflikt").contains("Di.\vvon hier"));
+    // A second conflict keeps the first one's file.
+    f.setAktNummer(1);
+    f.Edit5->setText("noch einmal von hier");
+    Teilnehmerdatei("Beta", ZweiTage());
+    protokoll.antworten << false;
+    f.Button1->click();
+    EXPECT_TRUE(Lesen(Daten() + "Beta.dat.konflikt").contains("Di.\vvon hier"));
+    EXPECT_TRUE(Lesen(Daten() + "Beta.dat.konflikt2").contains("Di.\vnoch einmal von hier"));
     // Ja: written as before.
     f.setAktNummer(1);
     f.Edit5->setText("doch von hier");

@@ -72,3 +72,16 @@ TEST_F(SicherungsPass, KopieUndVergleichUeberspringenKeineDateiOhneZuBlockieren)
     EXPECT_EQ(gesehen, QStringList({"a.dat"}));
     EXPECT_TRUE(VergleichsPass(Daten(), stick(), {}, {}).Ok());
 }
+
+TEST_F(SicherungsPass, WiederherstellenInDieDateiDieDasProgrammOeffnet)
+{
+    // The stick holds "Max.DAT", the data folder the same participant as
+    // "Max.dat": the copy goes into the file the program opens.
+    QDir().mkpath(stick());
+    Schreiben(Daten() + "Max.dat", "alt");
+    Schreiben(stick() + "Max.DAT", "neu vom Stick");
+    EXPECT_TRUE(KopierPass(stick(), Daten(), {}, {}).Ok());
+    EXPECT_TRUE(VergleichsPass(stick(), Daten(), {}, {}).Ok());
+    EXPECT_EQ(Lesen(Daten() + "Max.dat"), "neu vom Stick");
+    EXPECT_FALSE(QFile::exists(Daten() + "Max.DAT"));
+}

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <unistd.h>
+
 #include <sys/stat.h>
 
 class Dateikopie : public Umgebung
@@ -86,4 +88,13 @@ TEST_F(Dateikopie, KopieErsetzenLaesstDieAlteKopieBisZurNeuen)
     EXPECT_FALSE(KopieErsetzen(Ordner() + "fehlt.dat", Ordner() + "Beta.dat.bak"));
     EXPECT_EQ(Lesen(Ordner() + "Beta.dat.bak"), "Stand 2");
     EXPECT_EQ(QDir(Ordner()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+    // The old copy already the same file (a save failed after making it):
+    // no second name stays behind.
+    ASSERT_TRUE(QFile::remove(Ordner() + "Beta.dat.bak"));
+    ASSERT_EQ(::link(QFile::encodeName(Ordner() + "Beta.dat").constData(),
+                     QFile::encodeName(Ordner() + "Beta.dat.bak").constData()),
+              0);
+    EXPECT_TRUE(KopieErsetzen(Ordner() + "Beta.dat", Ordner() + "Beta.dat.bak"));
+    EXPECT_EQ(QDir(Ordner()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+              QStringList({"Beta.dat", "Beta.dat.bak"}));
 }
