@@ -2,6 +2,7 @@
 
 #include "records/datumlesen.h"
 #include "records/klassenuebersicht.h"
+#include "util/einstellungen.h"
 #include "util/ordner.h"
 #include "util/sicherschreiben.h"
 
@@ -38,8 +39,7 @@ QString EingestellterDatenordner()
     // The rule of the main window's settings: 1 is the documents folder,
     // any other number the program folder; without a stored number the
     // program folder when a folder can be made there.
-    const QSettings einstellungen(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Merkwerk"),
-                                  QStringLiteral("Merkwerk"));
+    const QSettings einstellungen = Einstellungen();
     bool gespeichert = false;
     const qlonglong wahl = einstellungen.value(QStringLiteral("AktOrdner")).toLongLong(&gespeichert);
     const QString programm = Programmordner() + QLatin1String("Merkwerk/");

@@ -6,6 +6,7 @@
 #include "ui/hintergrunddlg.h"
 #include "ui/meldungen.h"
 #include "ui/programmschrift.h"
+#include "util/einstellungen.h"
 #include "util/ordner.h"
 
 #include <QAction>
@@ -13,12 +14,6 @@
 #include <QSettings>
 
 namespace {
-
-QSettings Einstellungen()
-{
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Merkwerk"),
-                     QStringLiteral("Merkwerk"));
-}
 
 // A value of another type than expected counts as absent.
 bool ZahlLesen(const QSettings &s, const QString &name, qint64 &wert)

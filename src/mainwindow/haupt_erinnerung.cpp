@@ -7,6 +7,7 @@
 
 #include "haupt.h"
 
+#include "util/einstellungen.h"
 #include "util/heute.h"
 #include "util/zahlen.h"
 
@@ -17,12 +18,6 @@ namespace {
 const QString LetzteSicherung = QStringLiteral("LetzteSicherung");
 const QString GespeichertSeitSicherung = QStringLiteral("GespeichertSeitSicherung");
 constexpr qint64 Frist = 14;
-
-QSettings Einstellungen()
-{
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Merkwerk"),
-                     QStringLiteral("Merkwerk"));
-}
 
 } // namespace
 
