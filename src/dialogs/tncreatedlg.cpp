@@ -95,7 +95,7 @@ void TTnCreateForm::Edit1KeyPress()
 void TTnCreateForm::Button1Click()
 {
     const QString name = Trimmen(Edit1->text());
-    const QString fehler = NamensFehler(name);
+    const QString fehler = NeuerNameFehler(OrdnerTeil(DatFilename), name);
     if (!fehler.isEmpty()) {
         Information(fehler);
         Edit1->selectAll();

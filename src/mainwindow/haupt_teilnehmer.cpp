@@ -120,14 +120,18 @@ void TForm1::UmbenennenAendern(int modus)
             Information(QStringLiteral("Der Teilnehmer ist identisch mit \"%1\"!").arg(eingabe));
             continue;
         }
-        if (const QString fehler = NamensFehler(eingabe); !fehler.isEmpty()) {
+        if (const QString fehler = NeuerNameFehler(OrdnerTeil(FDatFilename), eingabe); !fehler.isEmpty()) {
             Information(fehler);
             continue;
         }
-        if (!TeilnehmerdateiUmbenennen(FDatFilename, OrdnerTeil(FDatFilename) + eingabe + QLatin1String(".dat"))) {
+        QString fehler;
+        if (!TeilnehmerdateiUmbenennen(FDatFilename, OrdnerTeil(FDatFilename) + eingabe + QLatin1String(".dat"),
+                                       fehler)) {
             Information(QStringLiteral("Die Datei \"%1\" konnte nicht umbenannt werden!").arg(Nativ(FDatFilename)));
             continue;
         }
+        if (!fehler.isEmpty())
+            Fehler(fehler);
         Information(QStringLiteral("Der Teilnehmer \"%1\" wurde in \"%2\" geändert!").arg(Teilnehmer(), eingabe));
         const int nummer = FAktNummer;
         setDatFilename(eingabe);

@@ -2,8 +2,11 @@
 
 #include "bloecke.h"
 #include "teilnehmerdatei.h"
+#include "util/dateifehler.h"
 #include "util/dateilesen.h"
+#include "util/dateinamen.h"
 #include "util/ordner.h"
+#include "util/sicherschreiben.h"
 #include "util/texte.h"
 
 #include <QDir>
@@ -11,6 +14,8 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
+
+#include <cerrno>
 
 #ifndef Q_OS_WIN
 #include <cstring>
@@ -140,13 +145,22 @@ TeilnehmerListe TeilnehmerEinlesen(const QString &ordner, const QString &klassen
     return liste;
 }
 
-bool TeilnehmerdateiUmbenennen(const QString &altPfad, const QString &neuPfad)
+bool TeilnehmerdateiUmbenennen(const QString &altPfad, const QString &neuPfad, QString &fehler)
 {
     const QString alt = NamensTeil(altPfad);
     const QString neu = Gross(NamensTeil(neuPfad));
     for (const QString &datei : TeilnehmerDateien(OrdnerTeil(neuPfad))) {
-        if (Gross(datei) == neu && datei != alt)
+        if (Gross(datei) == neu && datei != alt) {
+            fehler = SystemFehlerText(EEXIST);
             return false;
+        }
     }
-    return QFile::rename(altPfad, neuPfad);
+    if (const int nummer = NeuenNamenGeben(altPfad, neuPfad)) {
+        fehler = SystemFehlerText(nummer);
+        return false;
+    }
+    fehler.clear();
+    if (const int nummer = OrdnerSyncen(OrdnerTeil(neuPfad)))
+        fehler = UnbestaetigtText(neuPfad, SystemFehlerText(nummer));
+    return true;
 }

@@ -43,5 +43,8 @@ TeilnehmerListe TeilnehmerEinlesen(const QString &ordner, const QString &klassen
 
 // Renames a participant file without ever replacing another participant's
 // file: a file of the new name that differs only in letter case counts as
-// taken, unless it is the file being renamed.
-bool TeilnehmerdateiUmbenennen(const QString &altPfad, const QString &neuPfad);
+// taken, unless it is the file being renamed. The system renames it, never
+// a copy. False with the German reason in `fehler` when the old file is as
+// it was; true when renamed, with a message in `fehler` when the drive did
+// not confirm the new name.
+bool TeilnehmerdateiUmbenennen(const QString &altPfad, const QString &neuPfad, QString &fehler);

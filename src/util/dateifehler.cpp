@@ -15,6 +15,13 @@ QString SchreibFehlerText(const QString &pfad, const QString &grund)
     return QStringLiteral("Datei \"%1\" kann nicht erstellt werden. %2").arg(Nativ(pfad), grund);
 }
 
+QString UnbestaetigtText(const QString &pfad, const QString &grund)
+{
+    return QStringLiteral("Der Datenträger hat nicht bestätigt, dass die Datei \"%1\" dauerhaft gespeichert ist. "
+                          "%2\r\nBitte prüfen Sie den Datenträger und sichern Sie Ihre Daten.")
+        .arg(Nativ(pfad), grund);
+}
+
 QString SystemFehlerText(int fehlernummer)
 {
     switch (fehlernummer) {

@@ -5,6 +5,8 @@
 // the user's platform writes it and the reason.
 QString LeseFehlerText(const QString &pfad, const QString &grund);
 QString SchreibFehlerText(const QString &pfad, const QString &grund);
+// A file written or renamed whose folder entry the drive did not confirm.
+QString UnbestaetigtText(const QString &pfad, const QString &grund);
 
 // The reason for a system error number, in German for the failures a
 // teacher meets (full disk, no permission, name too long ...), else the

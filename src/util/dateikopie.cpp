@@ -1,6 +1,7 @@
 #include "dateikopie.h"
 
 #include "dateifehler.h"
+#include "dateinamen.h"
 #include "dateilesen.h"
 #include "ordner.h"
 #include "sicherschreiben.h"
@@ -104,16 +105,13 @@ bool KopieErsetzen(const QString &quelle, const QString &ziel)
                              + QString::number(QRandomGenerator::global()->generate(), 36);
     // The second name is made under a temporary name and renamed over the
     // old copy, so that the old copy stays until the new one exists.
-#ifndef Q_OS_WIN
-    if (::link(QFile::encodeName(echt).constData(), QFile::encodeName(zwischen).constData()) == 0) {
-        if (::rename(QFile::encodeName(zwischen).constData(), QFile::encodeName(ziel).constData()) == 0) {
-            // Where the old copy already was this very file (a save that
-            // failed after making it), the rename leaves both names.
-            ::unlink(QFile::encodeName(zwischen).constData());
+    if (ZweitenNamenGeben(echt, zwischen) == 0) {
+        const bool ersetzt = NameErsetzen(zwischen, ziel) == 0;
+        // Where the old copy already was this very file (a save that failed
+        // after making it), the rename leaves both names.
+        QFile::remove(zwischen);
+        if (ersetzt)
             return true;
-        }
-        ::unlink(QFile::encodeName(zwischen).constData());
     }
-#endif
     return DateiKopieren(echt, ziel, {}, nullptr, false);
 }

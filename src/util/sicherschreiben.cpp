@@ -1,6 +1,7 @@
 #include "sicherschreiben.h"
 
 #include "dateifehler.h"
+#include "dateinamen.h"
 #include "dateisync.h"
 #include "ordner.h"
 
@@ -37,11 +38,6 @@ int Schliesse(int handle)
 {
     return ::_close(handle);
 }
-bool Umbenennen(const QString &von, const QString &nach)
-{
-    return ::_wrename(reinterpret_cast<const wchar_t *>(von.utf16()), reinterpret_cast<const wchar_t *>(nach.utf16()))
-           == 0;
-}
 int OrdnerEintraegeSyncen(const QString &)
 {
     return 0; // Windows keeps the folder entries itself
@@ -70,10 +66,6 @@ qint64 Schreibe(int handle, const char *daten, qint64 anzahl)
 int Schliesse(int handle)
 {
     return ::close(handle);
-}
-bool Umbenennen(const QString &von, const QString &nach)
-{
-    return ::rename(Lokal(von).constData(), Lokal(nach).constData()) == 0;
 }
 // Makes the renamed entry itself durable.
 int OrdnerEintraegeSyncen(const QString &ordner)
@@ -181,8 +173,8 @@ int Ersatzdatei::Abschliessen(bool ordnerSyncen)
     handle = -1;
     if (!fehler && geschlossen != 0)
         fehler = errno;
-    if (!fehler && !Umbenennen(temporaer, ziel))
-        fehler = errno;
+    if (!fehler)
+        fehler = NameErsetzen(temporaer, ziel);
     if (fehler)
         return fehler;
     ersetzt = true;

@@ -5,6 +5,7 @@
 #include "dialogs/tldlg.h"
 #include "dialogs/tncreatedlg.h"
 #include "records/bloecke.h"
+#include "util/dateinamen.h"
 
 #include <QDir>
 #include <QLabel>
@@ -20,6 +21,12 @@ const QString T = Blocktrenner;
 class Teilnehmer : public Hauptfenster
 {
 protected:
+    void TearDown() override
+    {
+        NamensaufrufeFestlegen({});
+        Hauptfenster::TearDown();
+    }
+
     void Klassenordner()
     {
         Teilnehmerdatei("delta", {"5a\v", "Mo.\v", "0", T});
@@ -225,6 +232,41 @@ TEST_F(Teilnehmer, UmbenennenNieUeberEinenAnderen)
     EXPECT_EQ(protokoll.Texte(), QStringList({QString("Die Datei \"%1delta.dat\" konnte nicht umbenannt werden!").arg(Daten())}));
     EXPECT_TRUE(QFile::exists(Daten() + "delta.dat"));
     EXPECT_EQ(TeilnehmerZeilen("Epsilon")[0], " 5A \vlacht");
+}
+
+TEST_F(Teilnehmer, MisslungenesUmbenennenLaesstDieDateiWieSieWar)
+{
+    Teilnehmerdatei("Gross", {"5a\v", "Mo.\v", "0", T});
+    const QByteArray vorher = Lesen(Daten() + "Gross.dat");
+    TForm1 &f = Starten();
+    f.setDatFilename("Gross");
+    // The rename fails as on a share that refuses it: no copy takes its
+    // place, and a name too long for the file system is refused first.
+    NamensaufrufeFestlegen({{}, [](const QString &, const QString &) { return EIO; }, {}});
+    const QStringList eingaben = {QStringLiteral("€").repeated(80), "Neuname"};
+    int runde = 0;
+    std::function<void()> naechste = [&] {
+        BeiDialog([&](QWidget *dialog) {
+            auto *edit = qobject_cast<TEditForm *>(dialog);
+            ASSERT_TRUE(edit);
+            if (runde == eingaben.size()) {
+                edit->Button2->click();
+                return;
+            }
+            edit->Edit1->setText(eingaben[runde++]);
+            edit->Button1->click();
+        });
+    };
+    protokoll.beobachter = [&](const Meldung &) { naechste(); };
+    naechste();
+    f.MenuBearbUmbenennen->trigger();
+    protokoll.beobachter = nullptr;
+    ASSERT_EQ(protokoll.meldungen.size(), 2);
+    EXPECT_TRUE(protokoll.Texte()[0].contains("ist zu lang für einen Dateinamen!")) << protokoll.Texte()[0].toStdString();
+    EXPECT_EQ(protokoll.Texte()[1], QString("Die Datei \"%1Gross.dat\" konnte nicht umbenannt werden!").arg(Daten()));
+    EXPECT_EQ(QDir(Daten()).entryList(QDir::Files | QDir::Hidden), QStringList({"Gross.dat"}));
+    EXPECT_EQ(Lesen(Daten() + "Gross.dat"), vorher);
+    EXPECT_EQ(f.Teilnehmer(), "Gross");
 }
 
 TEST_F(Teilnehmer, UmbenennenNurDerGrossschreibungUndTagBleibt)
