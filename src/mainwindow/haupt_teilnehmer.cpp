@@ -5,14 +5,11 @@
 #include "dialogs/editdlg.h"
 #include "dialogs/tldlg.h"
 #include "dialogs/tncreatedlg.h"
-#include "records/bloecke.h"
+#include "records/neuerteilnehmer.h"
 #include "records/teilnehmername.h"
 #include "records/teilnehmerordner.h"
 #include "ui/meldungen.h"
-#include "util/datumsnamen.h"
-#include "util/heute.h"
 #include "util/ordner.h"
-#include "util/sicherschreiben.h"
 #include "util/texte.h"
 
 #include <QFile>
@@ -65,18 +62,16 @@ void TForm1::TeilnehmerErstellen()
     if (ergebnis != MwDialog::Ok || !Speichern(false))
         return;
     const QString name = Trimmen(TnCreateForm->Edit1->text());
-    const QStringList zeilen = {
-        FelderVerbinden(Trimmen(TnCreateForm->Edit2->text()), Trimmen(TnCreateForm->Edit3->text())),
-        TagStr(Heute()), Blocktrenner};
-    const QString pfad = OrdnerTeil(FDatFilename) + name + QLatin1String(".dat");
-    AttributeZuruecksetzen(pfad);
-    // A new file is created exclusively: it never replaces another one.
+    // In the encoding of the open document; the new file's own is read when it opens.
     Kodierung kodierung = DatKodierung;
     QString fehler;
-    if (!BytesSchreiben(pfad, ZeilenInBytes(zeilen, kodierung), fehler, true)) {
+    if (!TeilnehmerAnlegen(OrdnerTeil(FDatFilename), name, TnCreateForm->Edit2->text(), TnCreateForm->Edit3->text(),
+                           kodierung, fehler)) {
         Fehler(fehler);
         return;
     }
+    if (!fehler.isEmpty())
+        Fehler(fehler);
     Information(QStringLiteral("Der Teilnehmer \"%1\" wurde angelegt und aufgerufen!").arg(name));
     setDatFilename(name);
 }

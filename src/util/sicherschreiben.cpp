@@ -174,41 +174,29 @@ int Ersatzdatei::Abschliessen(bool ordnerSyncen)
     if (!fehler && geschlossen != 0)
         fehler = errno;
     if (!fehler)
-        fehler = NameErsetzen(temporaer, ziel);
+        fehler = neu ? NeuenNamenGeben(temporaer, ziel) : NameErsetzen(temporaer, ziel);
     if (fehler)
         return fehler;
     ersetzt = true;
     return ordnerSyncen ? OrdnerSyncen(OrdnerTeil(ziel)) : 0;
 }
 
-int InhaltErsetzen(const QString &ziel, const QByteArray &bytes)
+bool BytesSchreiben(const QString &pfad, const QByteArray &bytes, QString &fehler, bool neu, bool *inhaltNeu)
 {
-    Ersatzdatei datei(ziel);
-    if (const int fehler = datei.Anlegen())
-        return fehler;
-    if (const int fehler = datei.Schreiben(bytes.constData(), bytes.size()))
-        return fehler;
-    return datei.Abschliessen();
-}
-
-bool BytesSchreiben(const QString &pfad, const QByteArray &bytes, QString &fehler, bool neu)
-{
-    const QString ziel = LinkAufloesen(pfad);
-    if (neu) {
-        // Claim the name atomically, so that no other file is ever replaced.
-        const int platzhalter = NeuOeffnen(ziel);
-        if (platzhalter < 0) {
-            fehler = SchreibFehlerText(pfad, SystemFehlerText(errno));
-            return false;
-        }
-        Schliesse(platzhalter);
-    }
-    const int fehlernummer = InhaltErsetzen(ziel, bytes);
-    if (fehlernummer) {
-        fehler = SchreibFehlerText(pfad, SystemFehlerText(fehlernummer));
-        if (neu)
-            QFile::remove(ziel);
-        return false;
-    }
-    return true;
+    // A new file takes its name only when it is whole and on the drive, and
+    // only where no file of that name (not even a link) exists.
+    Ersatzdatei datei(neu ? pfad : LinkAufloesen(pfad), neu);
+    int fehlernummer = datei.Anlegen();
+    if (!fehlernummer)
+        fehlernummer = datei.Schreiben(bytes.constData(), bytes.size());
+    if (!fehlernummer)
+        fehlernummer = datei.Abschliessen();
+    if (inhaltNeu)
+        *inhaltNeu = datei.Ersetzt();
+    if (!fehlernummer)
+        return true;
+    // Past the rename only the folder's sync can fail: the file is written.
+    fehler = datei.Ersetzt() ? UnbestaetigtText(pfad, SystemFehlerText(fehlernummer))
+                             : SchreibFehlerText(pfad, SystemFehlerText(fehlernummer));
+    return false;
 }

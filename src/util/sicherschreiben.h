@@ -8,21 +8,23 @@
 // A failure at any step (a full disk, a file-size limit, a drive that
 // reports an error on the sync) leaves the old file as it was and gives the
 // German message in `fehler`. A link is followed: its target gets the new
-// content. With `neu` an existing file is never replaced.
-bool BytesSchreiben(const QString &pfad, const QByteArray &bytes, QString &fehler, bool neu = false);
-
-// The same without the message: 0 on success, else the system's error
-// number. `ziel` is the real file (no link).
-int InhaltErsetzen(const QString &ziel, const QByteArray &bytes);
+// content. With `neu` an existing file (or link) is never replaced, and the
+// name appears only once the whole content is on the drive: a crash leaves
+// no file or a whole one, never an empty one. `inhaltNeu` tells whether
+// the file holds the new content: after a success, and after a failure
+// past the rename (the folder's sync), whose message says so.
+bool BytesSchreiben(const QString &pfad, const QByteArray &bytes, QString &fehler, bool neu = false,
+                    bool *inhaltNeu = nullptr);
 
 // The steps of such a write, for content that comes in blocks: a temporary
 // file beside `ziel` that replaces it when it is complete and on the drive.
 // Each step gives 0 or the system's error number; the temporary file goes
-// again unless the replacement was made.
+// again unless the replacement was made. With `neu` the file takes a name
+// that no file has yet, and fails with EEXIST where one has.
 class Ersatzdatei
 {
 public:
-    explicit Ersatzdatei(const QString &ziel) : ziel(ziel) {}
+    explicit Ersatzdatei(const QString &ziel, bool neu = false) : ziel(ziel), neu(neu) {}
     ~Ersatzdatei();
     Ersatzdatei(const Ersatzdatei &) = delete;
     Ersatzdatei &operator=(const Ersatzdatei &) = delete;
@@ -32,9 +34,12 @@ public:
     // Sync, close and rename; with `ordnerSyncen` the folder too (a caller
     // that replaces many files in one folder syncs it once at the end).
     int Abschliessen(bool ordnerSyncen = true);
+    // Whether the file took its name (also when the folder's sync failed).
+    bool Ersetzt() const { return ersetzt; }
 
 private:
     QString ziel;
+    bool neu;
     QString temporaer;
     int handle = -1;
     bool ersetzt = false;

@@ -1,10 +1,13 @@
 #pragma once
-// The two versions of a participant of 10,000 days that the crash test
-// saves by turns. Every day differs between them and the second is longer,
-// so that a file cut short or mixed from both matches neither.
+// What the crash tests write. The two versions of a participant of 10,000
+// days that the save test saves by turns: every day differs between them
+// and the second is longer, so that a file cut short or mixed from both
+// matches neither. And the new participant that the creation test makes
+// again and again.
 
 #include "records/bloecke.h"
 
+#include <QDate>
 #include <QStringList>
 
 inline QStringList AbsturzVersion(int nummer)
@@ -19,4 +22,12 @@ inline QStringList AbsturzVersion(int nummer)
         zeilen << Blocktrenner;
     }
     return zeilen;
+}
+
+inline const QString AbsturzName = QStringLiteral("Neu");
+inline const QString AbsturzKlasse = QStringLiteral("5a");
+inline const QString AbsturzKommentar = QStringLiteral("neu in der Klasse");
+inline QDate AbsturzHeute()
+{
+    return QDate(2024, 3, 5);
 }

@@ -1,0 +1,25 @@
+#pragma once
+#include "util/kodierung.h"
+
+#include <QString>
+#include <QStringList>
+
+// A new participant: the three lines of its file and the file itself.
+
+// The file of a new participant: the header line (class, character 11,
+// comment, both trimmed), the day text of `heute` as the first day's date
+// line and the block separator.
+QStringList NeueTeilnehmerZeilen(const QString &klasse, const QString &kommentar, const QString &heute);
+
+// Creates the participant `name` (trimmed) in the data folder `ordner`, as
+// "Neuen Teilnehmer erstellen" does: its file holds the lines above with
+// today's day text, in `kodierung` (afterwards the encoding it was written
+// in). The file is written whole under a temporary name, brought onto the
+// drive and only then given its name, so that a crash leaves no file or a
+// whole one, and a participant of that name in any letter case is never
+// replaced. False with the German message in `fehler` when nothing was
+// created (a name that cannot be used, the name taken, a failed write);
+// true when the participant exists, with a message in `fehler` when the
+// drive did not confirm its file.
+bool TeilnehmerAnlegen(const QString &ordner, const QString &name, const QString &klasse,
+                       const QString &kommentar, Kodierung &kodierung, QString &fehler);
