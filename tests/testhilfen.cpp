@@ -3,6 +3,7 @@
 #include "util/heute.h"
 #include "util/ordner.h"
 #include "util/toene.h"
+#include "util/verschluesselung.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -129,6 +130,9 @@ void Umgebung::SetUp()
     EigeneDokumenteFestlegen(Dokumente());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Ordner() + QLatin1String("config"));
     HeuteFestlegen(QDate(2024, 3, 5));
+    // Keys of encrypted backups in a moment: only a test of the limits
+    // themselves needs the real ones.
+    StandardgrenzenFestlegen(Schluesselgrenzen{1, 8192});
     TonSpielerFestlegen([this](const QString &ereignis, bool) {
         ++toene;
         gespielteToene << ereignis;
@@ -164,6 +168,7 @@ void Umgebung::TearDown()
     MeldungsAntwortFestlegen({});
     TonSpielerFestlegen({});
     HeuteFestlegen({});
+    StandardgrenzenFestlegen({});
     EXPECT_TRUE(protokoll.antworten.isEmpty()) << "nicht gestellte Fragen";
 }
 

@@ -1,5 +1,6 @@
 #include "sicherung.h"
 
+#include "sicherungsarchiv.h"
 #include "teilnehmerordner.h"
 #include "util/dateifehler.h"
 #include "util/dateikopie.h"
@@ -61,31 +62,6 @@ qint64 InBloecken(qint64 bytes, qint64 block)
 
 using DateiAktion = std::function<bool(const QString &, const QString &, const JeBlock &, QString *)>;
 
-// The names a pass writes to: a participant's own file name, or, where the
-// other folder holds that participant only under another case of ".dat"
-// ("Max.dat" for "Max.DAT"), that file, which the program opens there.
-class Zielnamen
-{
-public:
-    explicit Zielnamen(const QString &nach)
-    {
-        const QStringList dateien = TeilnehmerDateien(nach);
-        vorhanden = QSet<QString>(dateien.cbegin(), dateien.cend());
-        for (const TeilnehmerEintrag &eintrag : TeilnehmerEintraege(nach))
-            jeName.insert(eintrag.name, eintrag.datei);
-    }
-    QString Fuer(const QString &datei) const
-    {
-        if (vorhanden.contains(datei))
-            return datei;
-        return jeName.value(datei.chopped(4), datei);
-    }
-
-private:
-    QSet<QString> vorhanden;
-    QHash<QString, QString> jeName;
-};
-
 PassErgebnis Pass(const QString &von, const QString &nach, const JeDatei &jeDatei, const JeBlock &jeBlock,
                   const DateiAktion &aktion)
 {
@@ -101,6 +77,21 @@ PassErgebnis Pass(const QString &von, const QString &nach, const JeDatei &jeDate
 }
 
 } // namespace
+
+Zielnamen::Zielnamen(const QString &nach)
+{
+    const QStringList dateien = TeilnehmerDateien(nach);
+    vorhanden = QSet<QString>(dateien.cbegin(), dateien.cend());
+    for (const TeilnehmerEintrag &eintrag : TeilnehmerEintraege(nach))
+        jeName.insert(eintrag.name, eintrag.datei);
+}
+
+QString Zielnamen::Fuer(const QString &datei) const
+{
+    if (vorhanden.contains(datei))
+        return datei;
+    return jeName.value(datei.chopped(4), datei);
+}
 
 QString SicherungsOrdner(const QString &wurzel)
 {
@@ -121,19 +112,39 @@ bool LaufwerkGeeignet(const QString &wurzel, bool sichernS)
 
 qint64 BenoetigterPlatz(const QString &von, const QString &nach)
 {
+    QList<DateiGroesse> dateien;
+    for (const QString &datei : TeilnehmerDateien(von))
+        dateien.append({datei, QFileInfo(von + datei).size()});
+    return BenoetigterPlatz(dateien, nach);
+}
+
+qint64 BenoetigterPlatz(const QList<DateiGroesse> &dateien, const QString &nach)
+{
     const qint64 block = BlockGroesse(nach);
     qint64 belegt = 0; // what the copies so far added
     qint64 spitze = 0;
-    for (const QString &datei : TeilnehmerDateien(von)) {
-        const qint64 neu = InBloecken(QFileInfo(von + datei).size(), block);
-        const QFileInfo alt(nach + datei);
+    for (const DateiGroesse &datei : dateien) {
+        const qint64 neu = InBloecken(datei.groesse, block);
+        const QFileInfo alt(nach + datei.name);
         spitze = qMax(spitze, belegt + neu);
         belegt += neu - (alt.isFile() ? InBloecken(alt.size(), block) : 0);
     }
     return spitze;
 }
 
-Vorbereitung SicherungVorbereiten(const QString &datenOrdner, const QString &wurzel, bool sichernS)
+Vorbereitung PlatzPruefen(const QString &nach, qint64 benoetigt)
+{
+    const qint64 frei = FreierPlatz(nach);
+    if (frei < 0 || benoetigt <= frei)
+        return {};
+    Vorbereitung platz = Ergebnis(Vorbereitung::ZuWenigPlatz);
+    platz.benoetigt = benoetigt;
+    platz.frei = frei;
+    return platz;
+}
+
+Vorbereitung SicherungVorbereiten(const QString &datenOrdner, const QString &wurzel, bool sichernS,
+                                  bool verschluesseltS)
 {
     const QString sicherung = SicherungsOrdner(wurzel);
     if (!OrdnerAnlegen(datenOrdner))
@@ -142,21 +153,20 @@ Vorbereitung SicherungVorbereiten(const QString &datenOrdner, const QString &wur
         return Ergebnis(Vorbereitung::OrdnerVerlaesstLaufwerk);
     if (sichernS && !OrdnerAnlegen(sicherung))
         return Ergebnis(Vorbereitung::SicherungsOrdnerFehlt);
+    if (verschluesseltS) {
+        if (!sichernS)
+            return {};
+        if (TeilnehmerDateien(datenOrdner).isEmpty())
+            return Ergebnis(Vorbereitung::KeineDateien);
+        return PlatzPruefen(sicherung, ArchivPlatz(datenOrdner, sicherung));
+    }
     if (const QString link = ErsteVerknuepfung(sicherung); !link.isEmpty())
         return Ergebnis(Vorbereitung::Verknuepfung, link);
     const QString von = sichernS ? datenOrdner : sicherung;
     const QString nach = sichernS ? sicherung : datenOrdner;
     if (TeilnehmerDateien(von).isEmpty())
         return Ergebnis(Vorbereitung::KeineDateien);
-    const qint64 frei = FreierPlatz(nach);
-    const qint64 benoetigt = BenoetigterPlatz(von, nach);
-    if (frei >= 0 && benoetigt > frei) {
-        Vorbereitung platz = Ergebnis(Vorbereitung::ZuWenigPlatz);
-        platz.benoetigt = benoetigt;
-        platz.frei = frei;
-        return platz;
-    }
-    return {};
+    return PlatzPruefen(nach, BenoetigterPlatz(von, nach));
 }
 
 PassErgebnis KopierPass(const QString &von, const QString &nach, const JeDatei &jeDatei, const JeBlock &jeBlock)

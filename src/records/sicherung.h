@@ -3,6 +3,9 @@
 // into another, then compared with their copies, without any window. The
 // backup dialog shows the progress through the callbacks.
 
+#include <QHash>
+#include <QList>
+#include <QSet>
 #include <QString>
 #include <functional>
 
@@ -33,13 +36,39 @@ struct Vorbereitung {
 // Makes the data folder (and, for a backup, the backup folder of the drive
 // with root `wurzel`) where missing, checks that the source holds a
 // participant file, that nothing on the drive leads off it through a link,
-// and that the target has room for the copies.
-Vorbereitung SicherungVorbereiten(const QString &datenOrdner, const QString &wurzel, bool sichernS);
+// and that the target has room for the copies. For the encrypted backup
+// (`verschluesseltS`) the room is that of the one backup file; a restore
+// from it is checked only up to the folders, since the participant files
+// are known once it is decrypted (PlatzPruefen).
+Vorbereitung SicherungVorbereiten(const QString &datenOrdner, const QString &wurzel, bool sichernS,
+                                  bool verschluesseltS = false);
 
+// A file a pass writes: its name in the target folder and its size.
+struct DateiGroesse {
+    QString name;
+    qint64 groesse = 0;
+};
 // The room a copy pass needs in `nach`: each copy is written beside the
 // old one before that goes, so the files are counted in the order the pass
 // copies them, each in whole blocks of the target.
 qint64 BenoetigterPlatz(const QString &von, const QString &nach);
+qint64 BenoetigterPlatz(const QList<DateiGroesse> &dateien, const QString &nach);
+// Bereit, or ZuWenigPlatz when `nach` lacks the room `benoetigt`.
+Vorbereitung PlatzPruefen(const QString &nach, qint64 benoetigt);
+
+// The names a pass writes to: a participant's own file name, or, where the
+// other folder holds that participant only under another case of ".dat"
+// ("Max.dat" for "Max.DAT"), that file, which the program opens there.
+class Zielnamen
+{
+public:
+    explicit Zielnamen(const QString &nach);
+    QString Fuer(const QString &datei) const;
+
+private:
+    QSet<QString> vorhanden;
+    QHash<QString, QString> jeName;
+};
 
 // Runs before each file with its name, and before each block of it.
 using JeDatei = std::function<void(const QString &datei)>;

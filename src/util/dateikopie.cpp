@@ -19,10 +19,6 @@
 #include <unistd.h>
 #endif
 
-namespace {
-
-// Drops a file from the page cache, so that the next read comes from the
-// drive itself. Its content is on the drive already (the copy was synced).
 void AusDemCacheNehmen(int handle)
 {
 #ifdef Q_OS_WIN
@@ -31,6 +27,8 @@ void AusDemCacheNehmen(int handle)
     ::posix_fadvise(handle, 0, 0, POSIX_FADV_DONTNEED);
 #endif
 }
+
+namespace {
 
 bool Fehlschlag(QString *grund, const QString &text)
 {

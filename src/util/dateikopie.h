@@ -19,6 +19,10 @@ bool DateiKopieren(const QString &quelle, const QString &ziel, const std::functi
 bool DateienGleich(const QString &a, const QString &b, const std::function<void()> &proBlock,
                    QString *grund = nullptr);
 
+// Drops an open file from the page cache, so that the next read comes from
+// the drive itself. Its content must be on the drive already (synced).
+void AusDemCacheNehmen(int handle);
+
 // Replaces `ziel` by a copy of `quelle` without ever leaving `ziel` missing
 // or half written: a second name for the same file where the file system
 // allows it (nothing is copied), else a copy as above. False when neither

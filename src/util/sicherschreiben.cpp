@@ -115,7 +115,7 @@ void VerwaisteTemporaereEntfernen(const QString &ordner)
 {
     // The names TemporaerAnlegen gives: "." + the file's name + "." + a
     // random number, for participant files, backup copies and conflicts.
-    static const QRegularExpression muster(QStringLiteral("^\\..+\\.(dat|bak|konflikt)\\.[0-9a-z]{1,13}$"),
+    static const QRegularExpression muster(QStringLiteral("^\\..+\\.(dat|bak|konflikt|mwsich)\\.[0-9a-z]{1,13}$"),
                                            QRegularExpression::CaseInsensitiveOption);
     const QDateTime grenze = QDateTime::currentDateTime().addSecs(-3600);
     for (const QFileInfo &datei : QDir(ordner).entryInfoList({QStringLiteral(".*")}, QDir::Files | QDir::Hidden)) {
@@ -179,6 +179,17 @@ int Ersatzdatei::Abschliessen(bool ordnerSyncen)
         return fehler;
     ersetzt = true;
     return ordnerSyncen ? OrdnerSyncen(OrdnerTeil(ziel)) : 0;
+}
+
+int Ersatzdatei::RechteFestlegen(int rechte)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(rechte);
+    return 0;
+#else
+    // A drive without permissions (FAT) takes none: that is no failure.
+    return ::fchmod(handle, mode_t(rechte)) == 0 || errno == EPERM || errno == ENOTSUP ? 0 : errno;
+#endif
 }
 
 bool BytesSchreiben(const QString &pfad, const QByteArray &bytes, QString &fehler, bool neu, bool *inhaltNeu)

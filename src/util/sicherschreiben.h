@@ -36,6 +36,9 @@ public:
     int Abschliessen(bool ordnerSyncen = true);
     // Whether the file took its name (also when the folder's sync failed).
     bool Ersetzt() const { return ersetzt; }
+    // Gives the file (after Anlegen) the permissions `rechte` in place of
+    // the old file's: a backup that only its owner may read.
+    int RechteFestlegen(int rechte);
 
 private:
     QString ziel;
