@@ -1,16 +1,20 @@
 #include "sicherndlg.h"
 
 #include "records/sicherung.h"
+#include "records/sicherungsarchiv.h"
 #include "ui/dialoganordnung.h"
 #include "ui/platzierung.h"
 #include "ui/meldungen.h"
 #include "ui/programmschrift.h"
 #include "ui/schalterhoehe.h"
+#include "util/einstellungen.h"
 #include "util/laufwerke.h"
 #include "util/ordner.h"
 #include "util/texte.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QFileInfo>
 #include <QElapsedTimer>
 #include <QListWidget>
 #include <QLocale>
@@ -18,6 +22,13 @@
 #include <QPushButton>
 #include <QTextEdit>
 #include <QTimer>
+
+namespace {
+
+// Whether the next backup is encrypted: the last choice, off at first.
+const QString VerschluesseltSchluessel = QStringLiteral("VerschluesseltSichern");
+
+} // namespace
 
 TSichernForm::TSichernForm(QWidget *eltern) : MwDialog(eltern, false)
 {
@@ -30,6 +41,10 @@ TSichernForm::TSichernForm(QWidget *eltern) : MwDialog(eltern, false)
     Button1 = new QPushButton(this);
     Button2 = new QPushButton(this);
     Button3 = new QPushButton(this);
+    KastenVerschluesselt = new QCheckBox(this);
+    KastenVerschluesselt->setObjectName(QStringLiteral("KastenVerschluesselt"));
+    setTabOrder(RichEdit1, KastenVerschluesselt);
+    setTabOrder(KastenVerschluesselt, Button1);
     Button1->setDefault(true);
     Button1->setEnabled(false);
     Timer1 = new QTimer(this);
@@ -50,6 +65,11 @@ TSichernForm::TSichernForm(QWidget *eltern) : MwDialog(eltern, false)
     connect(Button2, &QPushButton::clicked, this, &TSichernForm::Button2Click);
     connect(PuAktualisieren, &QAction::triggered, this, &TSichernForm::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &MwDialog::reject);
+    connect(ListBox1, &QListWidget::currentRowChanged, this, &TSichernForm::KastenFuerLaufwerk);
+    connect(KastenVerschluesselt, &QCheckBox::toggled, this, [this](bool an) {
+        if (SichernS)
+            Einstellungen().setValue(VerschluesseltSchluessel, an);
+    });
     CaptionZuweisen();
 }
 
@@ -73,10 +93,11 @@ void TSichernForm::SchalterEinrichten()
     // Buttons widened for a large font take their gaps from the screen width.
     const int breite = KnopfBreite({Button1, Button2, Button3}, 125);
     const int abstand = breite == 125 ? 125 : qBound(10, (Bildschirm().width() - 3 * breite) / 4, 125);
-    const SicherungsGeometrie g =
-        SicherungsLayout(KnopfHoehe(Button1), Bildschirm().height() - rahmen, breite, abstand);
+    const SicherungsGeometrie g = SicherungsLayout(KnopfHoehe(Button1), Bildschirm().height() - rahmen, breite,
+                                                   abstand, KastenVerschluesselt->sizeHint().height());
     ListBox1->setGeometry(g.liste);
     RichEdit1->setGeometry(g.log);
+    KastenVerschluesselt->setGeometry(g.zeile);
     Button1->setGeometry(g.knoepfe[0]);
     Button2->setGeometry(g.knoepfe[1]);
     Button3->setGeometry(g.knoepfe[2]);
@@ -86,10 +107,38 @@ void TSichernForm::SchalterEinrichten()
 
 void TSichernForm::FormShow()
 {
+    KastenEinrichten();
     SchalterEinrichten();
     ReText(QStringLiteral("Kopierverlauf:"), true);
     ListBox1->setFocus();
     Timer1->start();
+}
+
+void TSichernForm::KastenEinrichten()
+{
+    const QSignalBlocker still(KastenVerschluesselt);
+    if (SichernS) {
+        KastenVerschluesselt->setText(QStringLiteral("&Verschlüsselt sichern"));
+        KastenVerschluesselt->setEnabled(true);
+        KastenVerschluesselt->setChecked(Einstellungen().value(VerschluesseltSchluessel, false).toBool());
+    } else {
+        KastenVerschluesselt->setText(QStringLiteral("&Verschlüsselte Sicherung wiederherstellen"));
+        KastenFuerLaufwerk();
+    }
+    KastenVerschluesselt->setAccessibleName(KuerzelEntfernen(KastenVerschluesselt->text()));
+}
+
+void TSichernForm::KastenFuerLaufwerk()
+{
+    if (SichernS)
+        return;
+    // Offered, and chosen, where the drive holds an encrypted backup.
+    const QListWidgetItem *eintrag = ListBox1->currentItem();
+    const bool vorhanden = eintrag
+                           && QFileInfo(SicherungsOrdner(eintrag->data(Qt::UserRole).toString()) + SicherungsDateiName)
+                                  .isFile();
+    KastenVerschluesselt->setEnabled(vorhanden);
+    KastenVerschluesselt->setChecked(vorhanden);
 }
 
 void TSichernForm::Timer1Timer()
@@ -125,11 +174,17 @@ void TSichernForm::Button2Click()
 
 bool TSichernForm::Vorbereiten(const QString &wurzel)
 {
-    const QString sicherung = SicherungsOrdner(wurzel);
-    const Vorbereitung vorbereitung = SicherungVorbereiten(DatenOrdner, wurzel, SichernS);
+    const Vorbereitung vorbereitung =
+        SicherungVorbereiten(DatenOrdner, wurzel, SichernS, KastenVerschluesselt->isChecked());
+    VorbereitungMelden(vorbereitung, SicherungsOrdner(wurzel));
+    return vorbereitung.art == Vorbereitung::Bereit;
+}
+
+void TSichernForm::VorbereitungMelden(const Vorbereitung &vorbereitung, const QString &sicherung)
+{
     switch (vorbereitung.art) {
     case Vorbereitung::Bereit:
-        return true;
+        break;
     case Vorbereitung::DatenOrdnerFehlt:
         Fehler(QStringLiteral("Der Ordner \"%1\" kann nicht angelegt werden!").arg(Nativ(DatenOrdner)));
         break;
@@ -159,7 +214,6 @@ bool TSichernForm::Vorbereiten(const QString &wurzel)
         break;
     }
     }
-    return false;
 }
 
 void TSichernForm::Button1Click()
@@ -185,7 +239,10 @@ void TSichernForm::Button1Click()
     laeuft = true;
     const QString von = SichernS ? DatenOrdner : sicherung;
     const QString nach = SichernS ? sicherung : DatenOrdner;
-    if (CopyDateienOk(von, nach) && CheckDateienOk(von, nach)) {
+    const bool ok = !KastenVerschluesselt->isChecked()
+                        ? CopyDateienOk(von, nach) && CheckDateienOk(von, nach)
+                        : SichernS ? VerschluesseltSichern(sicherung) : VerschluesseltWiederherstellen(sicherung);
+    if (ok) {
         const QString erfolg = SichernS ? QStringLiteral("Die Datendateien wurden erfolgreich in \"%1\" gesichert!")
                                         : QStringLiteral("Die Datendateien wurden erfolgreich von \"%1\" wiederhergestellt!");
         Information(erfolg.arg(Nativ(sicherung)));
@@ -203,11 +260,13 @@ void TSichernForm::Button1Click()
 
 bool TSichernForm::CopyDateienOk(const QString &o1, const QString &o2)
 {
-    const PassErgebnis ergebnis = KopierPass(o1, o2, Protokollierer(o1, o2, QStringLiteral("Kopiere: \"%1\" --> \"%2\" ...")),
-                                             EingabenZulassen);
+    const QString sicherung = SichernS ? o2 : o1;
+    const auto laufwerk = [sicherung](const QString &datei) { return sicherung + datei; };
+    const PassErgebnis ergebnis =
+        KopierPass(o1, o2, Protokollierer(laufwerk, QStringLiteral("Kopiere: \"%1\" --> \"%2\" ...")), EingabenZulassen);
     ProtokollAusgeben();
     if (!ergebnis.Ok()) {
-        GrundMelden(ergebnis);
+        GrundMelden(ergebnis.datei, ergebnis.grund);
         Fehler(QStringLiteral("Fehler beim Kopieren der Datei \"%1\" nach \"%2\"!\r\nDer Kopiervorgang wird abgebrochen.")
                    .arg(Nativ(o1 + ergebnis.datei), Nativ(o2)));
     }
@@ -216,25 +275,27 @@ bool TSichernForm::CopyDateienOk(const QString &o1, const QString &o2)
 
 bool TSichernForm::CheckDateienOk(const QString &o1, const QString &o2)
 {
+    const QString sicherung = SichernS ? o2 : o1;
+    const auto laufwerk = [sicherung](const QString &datei) { return sicherung + datei; };
     const PassErgebnis ergebnis = VergleichsPass(
-        o1, o2, Protokollierer(o1, o2, QStringLiteral("Vergleiche: \"%1\" --> \"%2\" ...")), EingabenZulassen);
+        o1, o2, Protokollierer(laufwerk, QStringLiteral("Vergleiche: \"%1\" --> \"%2\" ...")), EingabenZulassen);
     ProtokollAusgeben();
     if (!ergebnis.Ok()) {
-        GrundMelden(ergebnis);
+        GrundMelden(ergebnis.datei, ergebnis.grund);
         Fehler(QStringLiteral("Fehler beim Vergleichen der Datei \"%1\" mit \"%2\"!\r\nDer Vergleichvorgang wird abgebrochen.")
                    .arg(Nativ(o1 + ergebnis.datei), Nativ(o2 + ergebnis.datei)));
     }
     return ergebnis.Ok();
 }
 
-JeDatei TSichernForm::Protokollierer(const QString &o1, const QString &o2, const QString &logZeile)
+JeDatei TSichernForm::Protokollierer(const std::function<QString(const QString &)> &laufwerk, const QString &logZeile)
 {
-    return [this, o1, o2, logZeile](const QString &datei) {
+    return [this, laufwerk, logZeile](const QString &datei) {
         // The data-folder side by the bare file name, the drive side in full.
         if (SichernS)
-            ReText(logZeile.arg(datei, Nativ(o2 + datei)), false);
+            ReText(logZeile.arg(datei, Nativ(laufwerk(datei))), false);
         else
-            ReText(logZeile.arg(Nativ(o1 + datei), datei), false);
+            ReText(logZeile.arg(Nativ(laufwerk(datei)), datei), false);
     };
 }
 
@@ -249,10 +310,10 @@ void TSichernForm::EingabenZulassen()
     zuletzt.start();
 }
 
-void TSichernForm::GrundMelden(const PassErgebnis &ergebnis)
+void TSichernForm::GrundMelden(const QString &datei, const QString &grund)
 {
-    if (!ergebnis.grund.isEmpty())
-        ReText(QStringLiteral("%1: %2").arg(ergebnis.datei, ergebnis.grund), false);
+    if (!grund.isEmpty())
+        ReText(datei.isEmpty() ? grund : QStringLiteral("%1: %2").arg(datei, grund), false);
     ProtokollAusgeben();
 }
 

@@ -184,7 +184,10 @@ private:
 class Vergleicher : public ArchivEmpfaenger
 {
 public:
-    Vergleicher(const ZielFuer &ziel, const JeDatei &jeDatei) : ziel(ziel), jeDatei(jeDatei) {}
+    Vergleicher(const ZielFuer &ziel, bool zurueckLesen, const JeDatei &jeDatei)
+        : ziel(ziel), zurueckLesen(zurueckLesen), jeDatei(jeDatei)
+    {
+    }
 
     bool Beginn(const QString &name, qint64 groesse, QString &grund) override
     {
@@ -193,7 +196,8 @@ public:
         datei = std::make_unique<Lesedatei>(ziel(name));
         if (!datei->Oeffnen(grund))
             return false;
-        AusDemCacheNehmen(datei->Handle());
+        if (zurueckLesen)
+            AusDemCacheNehmen(datei->Handle());
         if (datei->Groesse() != groesse)
             return Abweichung(grund);
         gesehen.insert(name);
@@ -225,6 +229,7 @@ private:
         return false;
     }
     const ZielFuer &ziel;
+    bool zurueckLesen;
     const JeDatei &jeDatei;
     std::unique_ptr<Lesedatei> datei;
     QByteArray puffer;
@@ -244,7 +249,10 @@ public:
         if (jeDatei)
             jeDatei(name);
         const QString pfad = ziel(name);
-        ordner.insert(OrdnerTeil(pfad));
+        if (!ordner.contains(OrdnerTeil(pfad))) {
+            ordner.insert(OrdnerTeil(pfad));
+            VerwaisteTemporaereEntfernen(OrdnerTeil(pfad));
+        }
         if (!ersetzen && QFileInfo(pfad).exists()) {
             grund = SystemFehlerText(EEXIST);
             return false;
@@ -506,10 +514,10 @@ ArchivErgebnis ArchivPruefen(const QString &datei, const Sicherungskopf &kopf, c
 }
 
 ArchivErgebnis ArchivVergleichen(const QString &datei, const Sicherungskopf &kopf, const Geheimnis &schluessel,
-                                 const ZielFuer &ziel, const QStringList *erwartet, const JeDatei &jeDatei,
-                                 const JeBlock &jeBlock)
+                                 const ZielFuer &ziel, const QStringList *erwartet, bool zurueckLesen,
+                                 const JeDatei &jeDatei, const JeBlock &jeBlock)
 {
-    Vergleicher vergleicher(ziel, jeDatei);
+    Vergleicher vergleicher(ziel, zurueckLesen, jeDatei);
     const ArchivErgebnis ergebnis = SicherungsLeser(datei).Lesen(kopf, schluessel, vergleicher, jeBlock);
     if (!ergebnis.Erfolg() || !erwartet)
         return ergebnis;

@@ -93,11 +93,12 @@ ArchivErgebnis ArchivPruefen(const QString &datei, const Sicherungskopf &kopf, c
                              QList<DateiGroesse> &eintraege, const JeBlock &jeBlock = {});
 
 // Compares every participant file of the backup byte by byte with the file
-// `ziel(name)`, read back from its drive; the backup must hold exactly the
-// files `erwartet` (in any order), where that is given.
+// `ziel(name)` (with `zurueckLesen` read back from its drive, not from what
+// the system holds in memory); the backup must hold exactly the files
+// `erwartet` (in any order), where that is given.
 ArchivErgebnis ArchivVergleichen(const QString &datei, const Sicherungskopf &kopf, const Geheimnis &schluessel,
-                                 const ZielFuer &ziel, const QStringList *erwartet, const JeDatei &jeDatei,
-                                 const JeBlock &jeBlock);
+                                 const ZielFuer &ziel, const QStringList *erwartet, bool zurueckLesen,
+                                 const JeDatei &jeDatei, const JeBlock &jeBlock);
 
 // Writes every participant file of the backup to `ziel(name)` the safe
 // way (a temporary file that replaces the old one when it is whole and on

@@ -82,7 +82,7 @@ TextDialogGeometrie TextDialogLayout(int h, int b)
     return g;
 }
 
-SicherungsGeometrie SicherungsLayout(int h, int clientHoehe, int b, int abstand)
+SicherungsGeometrie SicherungsLayout(int h, int clientHoehe, int b, int abstand, int zeilenHoehe)
 {
     SicherungsGeometrie g;
     const int top = clientHoehe - h - R;
@@ -92,7 +92,10 @@ SicherungsGeometrie SicherungsLayout(int h, int clientHoehe, int b, int abstand)
     g.knoepfe << QRect(knopf1Links, top, b, h) << QRect(knopf2Links, top, b, h)
               << QRect(knopf3Links, top, b, h);
     g.client = QSize(knopf3Links + b + knopf1Links, clientHoehe);
-    const int hoehe = (top - R - 2 * R) / 2;
+    const int unten = zeilenHoehe > 0 ? top - R - zeilenHoehe : top;
+    if (zeilenHoehe > 0)
+        g.zeile = QRect(R, unten, g.client.width() - 2 * R, zeilenHoehe);
+    const int hoehe = (unten - R - 2 * R) / 2;
     g.liste = QRect(R, R, g.client.width() - 2 * R, hoehe);
     g.log = QRect(R, R + hoehe + R, g.client.width() - 2 * R, hoehe);
     return g;

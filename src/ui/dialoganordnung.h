@@ -54,13 +54,16 @@ TextDialogGeometrie TextDialogLayout(int knopfHoehe, int knopfBreite = 187);
 struct SicherungsGeometrie {
     QRect liste;
     QRect log;
+    QRect zeile; // the row above the buttons, where there is one
     QList<QRect> knoepfe;
     QSize client;
 };
 // The backup dialog: as high as the screen, list and log share the space
 // above three buttons 125 wide; margin and gaps are `abstand`, by default
-// one button width.
-SicherungsGeometrie SicherungsLayout(int knopfHoehe, int clientHoehe, int knopfBreite = 125, int abstand = -1);
+// one button width. A row `zeilenHoehe` high (the choice of the encrypted
+// backup) may lie between the log and the buttons.
+SicherungsGeometrie SicherungsLayout(int knopfHoehe, int clientHoehe, int knopfBreite = 125, int abstand = -1,
+                                     int zeilenHoehe = 0);
 
 struct KnopfReihen {
     QList<QRect> knoepfe; // relative to the top of the first row

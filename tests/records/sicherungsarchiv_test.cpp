@@ -88,7 +88,7 @@ TEST_F(Sicherungsarchiv, SichernPruefenUndAuspackenByteFuerByte)
     }
     gefunden.sort();
     EXPECT_EQ(gefunden, namen);
-    EXPECT_TRUE(ArchivVergleichen(datei, kopf, schluessel, In(Daten()), &namen, {}, {}).Erfolg());
+    EXPECT_TRUE(ArchivVergleichen(datei, kopf, schluessel, In(Daten()), &namen, true, {}, {}).Erfolg());
 
     const QString ziel = Ordner() + "zurueck/";
     QDir().mkpath(ziel);
@@ -101,7 +101,7 @@ TEST_F(Sicherungsarchiv, SichernPruefenUndAuspackenByteFuerByte)
     for (const QString &name : namen)
         EXPECT_EQ(Lesen(ziel + name), Lesen(Daten() + name)) << name.toStdString();
     EXPECT_FALSE(QFile::exists(ziel + "Gross.dat.bak"));
-    EXPECT_TRUE(ArchivVergleichen(datei, kopf, schluessel, In(ziel), &namen, {}, {}).Erfolg());
+    EXPECT_TRUE(ArchivVergleichen(datei, kopf, schluessel, In(ziel), &namen, true, {}, {}).Erfolg());
 
     // Without replacing, an existing file stays as it is.
     Schreiben(ziel + "Leer.dat", "schon da");
@@ -151,7 +151,7 @@ TEST_F(Sicherungsarchiv, VergleichFindetAbweichungUndFehlendeDatei)
     QByteArray anders = Lesen(Daten() + "Block.dat");
     anders[40000] = 'x';
     Schreiben(Daten() + "Block.dat", anders);
-    ArchivErgebnis ergebnis = ArchivVergleichen(datei, kopf, schluessel, In(Daten()), &namen, {}, {});
+    ArchivErgebnis ergebnis = ArchivVergleichen(datei, kopf, schluessel, In(Daten()), &namen, true, {}, {});
     EXPECT_EQ(ergebnis.art, ArchivErgebnis::Fehler);
     EXPECT_EQ(ergebnis.datei, "Block.dat");
     EXPECT_EQ(ergebnis.grund, "Die Kopie weicht vom Original ab.");
@@ -164,11 +164,11 @@ TEST_F(Sicherungsarchiv, VergleichFindetAbweichungUndFehlendeDatei)
         return k;
     }();
     ergebnis = ArchivVergleichen(datei, neu, SchluesselAbleiten(Kennwort("Kreide und Tafel"), neu), In(Daten()),
-                                 &mehr, {}, {});
+                                 &mehr, true, {}, {});
     EXPECT_EQ(ergebnis.datei, "Neu.dat");
     EXPECT_EQ(ergebnis.grund, "Die Datei fehlt in der Sicherung.");
     // A key made for another head reads nothing.
-    EXPECT_EQ(ArchivVergleichen(datei, kopf, schluessel, In(Daten()), &namen, {}, {}).art,
+    EXPECT_EQ(ArchivVergleichen(datei, kopf, schluessel, In(Daten()), &namen, true, {}, {}).art,
               ArchivErgebnis::Beschaedigt);
 }
 
