@@ -1,5 +1,6 @@
 #include "kommandozeile.h"
 
+#include "entschluesseln.h"
 #include "uebersichtexport.h"
 
 #include <QCommandLineParser>
@@ -17,6 +18,17 @@ const QString KlasseOption = QStringLiteral("klasse");
 const QString VonOption = QStringLiteral("von");
 const QString BisOption = QStringLiteral("bis");
 const QString CsvOption = QStringLiteral("csv");
+const QString EntschluesselnOption = QStringLiteral("entschluesseln");
+const QString ErsetzenOption = QStringLiteral("ersetzen");
+
+// The options that belong to one command only, with that command.
+struct Zugehoerig {
+    const QString &option;
+    const QString &befehl;
+};
+const Zugehoerig NurMit[] = {{KlasseOption, UebersichtOption}, {VonOption, UebersichtOption},
+                             {BisOption, UebersichtOption},    {CsvOption, UebersichtOption},
+                             {ErsetzenOption, EntschluesselnOption}};
 
 void Ausgeben(std::FILE *ziel, const QString &text)
 {
@@ -37,7 +49,7 @@ void KommandozeileEinrichten(QCommandLineParser &parser)
                                      "als CSV-Datei, ohne ein Fenster zu öffnen.")});
     parser.addOption({OrdnerOption,
                       QStringLiteral("Ordner mit den Teilnehmerdateien; ohne diese Angabe der Datenordner der "
-                                     "Einstellungen."),
+                                     "Einstellungen. Für --entschluesseln der Ordner, in den die Dateien kommen."),
                       QStringLiteral("ORDNER")});
     parser.addOption({KlasseOption,
                       QStringLiteral("Nur die Teilnehmer dieser Klasse (Groß- und Kleinschreibung gleich); ohne "
@@ -48,6 +60,15 @@ void KommandozeileEinrichten(QCommandLineParser &parser)
                                                 "Tage, auch die ohne lesbares Datum."),
                       QStringLiteral("TT.MM.JJJJ")});
     parser.addOption({CsvOption, QStringLiteral("Die CSV-Datei, die --uebersicht schreibt."), QStringLiteral("DATEI")});
+    parser.addOption({EntschluesselnOption,
+                      QStringLiteral("Entschlüsselt eine verschlüsselte Sicherung (Merkwerk-Sicherung.mwsich) in den "
+                                     "Ordner von --ordner, ohne ein Fenster zu öffnen. Das Kennwort wird von der "
+                                     "Standardeingabe gelesen. Ende 0: geschrieben; 1: Kennwort falsch, Sicherung "
+                                     "beschädigt oder nicht geschrieben; 2: falsche Angabe."),
+                      QStringLiteral("DATEI")});
+    parser.addOption({ErsetzenOption,
+                      QStringLiteral("Mit --entschluesseln: ersetzt Dateien gleichen Namens im Ordner (sonst wird "
+                                     "dann nichts geschrieben).")});
 }
 
 std::optional<int> KommandozeileAusfuehren(QCommandLineParser &parser, const QStringList &argumente)
@@ -69,21 +90,35 @@ std::optional<int> KommandozeileAusfuehren(QCommandLineParser &parser, const QSt
                                                        QCoreApplication::applicationVersion()));
         return 0;
     }
-    if (parser.isSet(UebersichtOption)) {
-        const int code = UebersichtExportieren({parser.value(OrdnerOption), parser.value(KlasseOption),
-                                                parser.value(VonOption), parser.value(BisOption),
-                                                parser.value(CsvOption)});
+    const bool uebersicht = parser.isSet(UebersichtOption);
+    const bool entschluesseln = parser.isSet(EntschluesselnOption);
+    if (uebersicht && entschluesseln) {
+        Ausgeben(stderr, QStringLiteral("--uebersicht und --entschluesseln gehen nur einzeln.\nMehr dazu: %1 --help\n")
+                             .arg(programm));
+        return 2;
+    }
+    for (const Zugehoerig &nur : NurMit) {
+        if (parser.isSet(nur.option) && !parser.isSet(nur.befehl)) {
+            Ausgeben(stderr, QStringLiteral("Die Option --%1 gilt nur zusammen mit --%2.\nMehr dazu: %3 --help\n")
+                                 .arg(nur.option, nur.befehl, programm));
+            return 2;
+        }
+    }
+    if (!uebersicht && !entschluesseln && parser.isSet(OrdnerOption)) {
+        Ausgeben(stderr, QStringLiteral("Die Option --%1 gilt nur zusammen mit --uebersicht oder --entschluesseln.\n"
+                                        "Mehr dazu: %2 --help\n")
+                             .arg(OrdnerOption, programm));
+        return 2;
+    }
+    if (uebersicht || entschluesseln) {
+        const int code = uebersicht ? UebersichtExportieren({parser.value(OrdnerOption), parser.value(KlasseOption),
+                                                             parser.value(VonOption), parser.value(BisOption),
+                                                             parser.value(CsvOption)})
+                                    : Entschluesseln(parser.value(EntschluesselnOption), parser.value(OrdnerOption),
+                                                     parser.isSet(ErsetzenOption));
         if (code == 2)
             Ausgeben(stderr, QStringLiteral("Mehr dazu: %1 --help\n").arg(programm));
         return code;
-    }
-    for (const QString &option : {OrdnerOption, KlasseOption, VonOption, BisOption, CsvOption}) {
-        if (parser.isSet(option)) {
-            Ausgeben(stderr, QStringLiteral("Die Option --%1 gilt nur zusammen mit --uebersicht.\nMehr dazu: %2 "
-                                            "--help\n")
-                                 .arg(option, programm));
-            return 2;
-        }
     }
     return std::nullopt;
 }

@@ -224,6 +224,8 @@ void TForm1::MenuErstellen()
                                            QStringLiteral("Datendateien &wiederherstellen von..."), Menutag::Wiederherstellen,
                                            QKeySequence(Qt::Key_F5));
 
+    LoeschenMenuErstellen();
+
     MenuAns = leiste->addMenu(QStringLiteral("&Ansicht"));
     MenuAnsSchrift = MenuEintrag(MenuAns, "MenuAnsSchrift", QStringLiteral("Schriftart..."));
     MenuAnsHintergrund = MenuEintrag(MenuAns, "MenuAnsHintergrund", QStringLiteral("Schrift&hintergrund..."));

@@ -30,6 +30,7 @@ class TZahlenForm;
 class TKlassenForm;
 class TUebersichtForm;
 class TVerlaufForm;
+class TVerwaistForm;
 
 inline const QString InstanzText = QStringLiteral("Merkwerk V1.03");
 
@@ -162,6 +163,8 @@ public:
     QMenu *MenuAusw;
     QAction *MenuAuswKlasse, *MenuAuswVerlauf;
     QAction *MenuSicherungSichern, *MenuSicherungWiederholen;
+    // Erasing completely: a participant with all its copies, orphaned copies.
+    QAction *MenuBearbEndgueltigLoeschen, *MenuSicherungVerwaist;
     QAction *MenuAnsSchrift, *MenuAnsHintergrund;
     QAction *MenuEinstEigeneDateien, *MenuEinstProgrammordner;
     QAction *MenuHilfeInfo, *MenuHilfeHomepage, *MenuHilfeUpdate, *MenuHilfeHistory,
@@ -181,6 +184,7 @@ public:
     TKlassenForm *KlassenForm = nullptr;
     TUebersichtForm *UebersichtForm = nullptr;
     TVerlaufForm *VerlaufForm = nullptr;
+    TVerwaistForm *VerwaistForm = nullptr;
 
 public slots:
     void Timer1Timer();
@@ -205,6 +209,8 @@ public slots:
     void PuEdit12MenuPopup(const QPoint &stelle);
     void PuEdit4MenuPopup(const QPoint &stelle);
     void MenuAktTeilnehmerLoeschenClick();
+    void MenuBearbEndgueltigLoeschenClick();
+    void MenuSicherungVerwaistClick();
     void MenuDateiDruckenTagClick();
     void MenuAuswKlasseClick();
     void MenuAuswVerlaufClick();
@@ -233,6 +239,9 @@ private:
     void SchalterErstellen();
     void MenuErstellen();
     void AuswertungMenuErstellen();
+    void LoeschenMenuErstellen();
+    // The two questions before a participant is deleted; true on Yes to both.
+    bool LoeschenBestaetigt(const QString &name);
     void PopupMenusErstellen();
     QAction *MenuEintrag(QMenu *menu, const char *name, const QString &text, int menutag = 0,
                          const QKeySequence &kuerzel = {});

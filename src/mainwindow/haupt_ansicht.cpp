@@ -65,6 +65,7 @@ void TForm1::UpdateMenus()
     MenuAktNeuenTag->setEnabled(offen);
     MenuAktTagLoeschen->setEnabled(tage);
     MenuAktTeilnehmerLoeschen->setEnabled(offen);
+    MenuBearbEndgueltigLoeschen->setEnabled(offen);
     MenuAuswVerlauf->setEnabled(offen);
     for (QAction *bericht : {MenuAktTagAnzeigen, MenuAktTeilnehmerAnzeigen, MenuAktAufgaben,
                              MenuDateiDruckenTag, MenuDateiDruckenTeilnehmer, MenuDateiDruckenAufgaben})

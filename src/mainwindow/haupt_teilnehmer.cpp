@@ -157,11 +157,14 @@ void TForm1::PuEdit4MenuPopup(const QPoint &stelle)
 void TForm1::MenuAktTeilnehmerLoeschenClick()
 {
     const QString name = Teilnehmer();
-    if (!Frage(QStringLiteral("Soll der Teilnehmer \"%1\" gelöscht werden?").arg(name)))
-        return;
-    if (!Frage(QStringLiteral("Soll der Teilnehmer \"%1\" wirklich vollständig gelöscht werden?").arg(name)))
-        return;
-    TeilnehmerLoeschen(name);
+    if (LoeschenBestaetigt(name))
+        TeilnehmerLoeschen(name);
+}
+
+bool TForm1::LoeschenBestaetigt(const QString &name)
+{
+    return Frage(QStringLiteral("Soll der Teilnehmer \"%1\" gelöscht werden?").arg(name))
+           && Frage(QStringLiteral("Soll der Teilnehmer \"%1\" wirklich vollständig gelöscht werden?").arg(name));
 }
 
 bool TForm1::TeilnehmerLoeschen(const QString &name)
