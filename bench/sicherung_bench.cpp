@@ -3,16 +3,27 @@
 // message (copy, compare, log), against a copy written here in one process
 // doing the same work: read, write beside the target, fdatasync, rename,
 // drop from the cache, then compare both files.
+//
+// The encrypted backup of the same files, also from the click (the password
+// dialog shown and filled in) until the success message, against the plain
+// backup in the dialog plus the making of the key from the password: what
+// is left is the encryption itself (tar, secretstream, the one file read
+// back and decrypted for the comparison).
 
+#include "dialogs/kennwortdlg.h"
 #include "dialogs/sicherndlg.h"
 #include "ui/meldungen.h"
 #include "util/laufwerke.h"
+#include "util/verschluesselung.h"
 
 #include "messen.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QRandomGenerator>
 #include <cstdio>
 #include <cstring>
@@ -95,6 +106,35 @@ void Daten(const QString &ordner, int anzahl, int groesse)
     }
 }
 
+const QString Kennwort = QStringLiteral("Ein Kennwort für die Messung");
+
+// Fills in the password dialog as soon as it is shown.
+void KennwortGeben()
+{
+    auto *uhr = new QTimer;
+    uhr->setInterval(1);
+    QObject::connect(uhr, &QTimer::timeout, [uhr] {
+        auto *frage = qobject_cast<TKennwortForm *>(QApplication::activeModalWidget());
+        if (!frage || !frage->isVisible())
+            return;
+        uhr->stop();
+        uhr->deleteLater();
+        frage->FeldKennwort->setText(Kennwort);
+        frage->FeldWiederholung->setText(Kennwort);
+        frage->KnopfOk->click();
+    });
+    uhr->start();
+}
+
+// The key of a new backup with the program's limits, as the backup makes it.
+double SchluesselZeit()
+{
+    QString text = Kennwort;
+    const Geheimnis kennwort = Geheimnis::AusText(text);
+    const Sicherungskopf kopf = NeuerKopf();
+    return Stoppen([&] { SchluesselAbleiten(kennwort, kopf); });
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -121,13 +161,27 @@ int main(int argc, char *argv[])
 
     struct Groesse {
         const char *figur;
+        const char *verschluesselt;
         const char *text;
         int bytes;
         int paare;
     };
-    for (const Groesse &g : {Groesse{"backup_dialog_1000x21k", "21 MB", 21 * 1024, 5},
-                             Groesse{"backup_dialog_1000x200k", "200 MB", 200 * 1024, 3}}) {
-        if (!Gewuenscht(g.figur))
+    // One backup in the dialog, plain or encrypted, from the click on.
+    auto sichern = [&](bool verschluesselt) {
+        Leeren(sicherung);
+        letzteMeldung.clear();
+        dialog.KastenVerschluesselt->setChecked(verschluesselt);
+        if (verschluesselt)
+            KennwortGeben();
+        const double zeit = Stoppen([&] {
+            dialog.Button1->click();
+            QApplication::processEvents();
+        });
+        return letzteMeldung.contains("erfolgreich") ? zeit : -1e9;
+    };
+    for (const Groesse &g : {Groesse{"backup_dialog_1000x21k", "backup_encrypted_1000x21k", "21 MB", 21 * 1024, 5},
+                             Groesse{"backup_dialog_1000x200k", "backup_encrypted_1000x200k", "200 MB", 200 * 1024, 3}}) {
+        if (!Gewuenscht(g.figur) && !Gewuenscht(g.verschluesselt))
             continue;
         const QString daten = platz.Pfad() + QString("daten%1/").arg(g.bytes);
         Daten(daten, 1000, g.bytes);
@@ -136,21 +190,35 @@ int main(int argc, char *argv[])
         const Vergleich v = Abwechselnd(
             g.figur, g.paare,
             [&] {
-                Leeren(sicherung);
-                letzteMeldung.clear();
-                const double zeit = Stoppen([&] {
-                    dialog.Button1->click();
-                    QApplication::processEvents();
-                });
-                ok = ok && letzteMeldung.contains("erfolgreich");
+                const double zeit = sichern(false);
+                ok = ok && zeit >= 0;
                 return zeit;
             },
             [&] {
                 Leeren(bodenZiel);
                 return Stoppen([&] { ok = BodenKopie(daten.toStdString(), bodenZiel.toStdString()) && ok; });
             });
-        std::printf("Sichern mit Vergleich im Dialog (%s, 1.000 Dateien): %6.2f s %s\n", g.text, v.merkwerk / 1000,
-                    ok ? "" : "FEHLER");
+        if (Gewuenscht(g.figur))
+            std::printf("Sichern mit Vergleich im Dialog (%s, 1.000 Dateien): %6.2f s %s\n", g.text,
+                        v.merkwerk / 1000, ok ? "" : "FEHLER");
+        // The floor: the plain backup in the same dialog, then the key.
+        double schluessel = 0;
+        const Vergleich w = Abwechselnd(
+            g.verschluesselt, g.paare,
+            [&] {
+                const double zeit = sichern(true);
+                ok = ok && zeit >= 0;
+                return zeit;
+            },
+            [&] {
+                const double zeit = sichern(false);
+                ok = ok && zeit >= 0;
+                schluessel = SchluesselZeit();
+                return zeit + schluessel;
+            });
+        if (Gewuenscht(g.verschluesselt))
+            std::printf("Verschlüsselt sichern (%s, 1.000 Dateien): %6.2f s, davon Schlüssel etwa %.2f s %s\n",
+                        g.text, w.merkwerk / 1000, schluessel / 1000, ok ? "" : "FEHLER");
         QDir(daten).removeRecursively();
     }
     return 0;

@@ -5,6 +5,8 @@
 
 #include "app/programmstart.h"
 #include "dialogs/editdlg.h"
+#include "dialogs/kennwortdlg.h"
+#include "dialogs/sicherndlg.h"
 #include "dialogs/klassendlg.h"
 #include "dialogs/tldlg.h"
 #include "dialogs/tncreatedlg.h"
@@ -20,6 +22,7 @@
 #include "util/ordner.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -42,13 +45,14 @@ void Foto(QWidget *fenster, const QString &name)
     aufgenommen << name;
 }
 
-// Photographs the next modal dialog, lets `vorher` prepare it, then closes it.
-void DialogFoto(const QString &name, std::function<void(QWidget *)> vorher = {})
+// Photographs the next modal dialog (of the class `klasse`, where given),
+// lets `vorher` prepare it, then closes it.
+void DialogFoto(const QString &name, std::function<void(QWidget *)> vorher = {}, const char *klasse = nullptr)
 {
     auto *uhr = new QTimer;
-    QObject::connect(uhr, &QTimer::timeout, [uhr, name, vorher] {
+    QObject::connect(uhr, &QTimer::timeout, [uhr, name, vorher, klasse] {
         QWidget *dialog = QApplication::activeModalWidget();
-        if (!dialog || !dialog->isVisible())
+        if (!dialog || !dialog->isVisible() || (klasse && !dialog->inherits(klasse)))
             return;
         uhr->stop();
         uhr->deleteLater();
@@ -117,6 +121,9 @@ int main(int argc, char *argv[])
     MeldungsAntwortFestlegen([](MeldungsArt, const QString &) { return false; });
     QDir().mkpath(welt.path() + "/USB Stick/MwDaten");
     QFile::copy(daten + "Beta.dat", welt.path() + "/USB Stick/MwDaten/Beta.dat");
+    // The restore offers an encrypted backup where the drive holds one.
+    QFile::copy(daten + "Beta.dat", welt.path() + "/USB Stick/MwDaten/Merkwerk-Sicherung.mwsich");
+    Datei(daten + "Kurt Alt.dat.bak", {"3c\v", t});
     LaufwerkeFestlegen([&welt] {
         return QList<Laufwerk>{{welt.path() + "/USB Stick/", Laufwerk::Wechsel, "Stick", {}}};
     });
@@ -165,6 +172,27 @@ int main(int argc, char *argv[])
     haupt.MenuSicherungSichern->trigger();
     DialogFoto("sicherung");
     haupt.MenuSicherungWiederholen->trigger();
+    // The encrypted backup: the check box, then the password question,
+    // asked over the dialog when "Sichern" is pressed.
+    DialogFoto("sichern_verschluesselt", [](QWidget *dialog) {
+        auto *sichern = qobject_cast<TSichernForm *>(dialog);
+        sichern->KastenVerschluesselt->setChecked(true);
+        QTimer::singleShot(30, sichern, [sichern] {
+            DialogFoto(
+                "kennwort",
+                [](QWidget *frage) {
+                    auto *kennwort = qobject_cast<TKennwortForm *>(frage);
+                    kennwort->FeldKennwort->setText("Apfelbaum 2025");
+                    kennwort->FeldWiederholung->setText("Apfel");
+                    kennwort->FeldWiederholung->setFocus();
+                },
+                "TKennwortForm");
+            sichern->Button1->click();
+        });
+    });
+    haupt.MenuSicherungSichern->trigger();
+    DialogFoto("verwaiste_kopien");
+    haupt.MenuSicherungVerwaist->trigger();
     DialogFoto("schriftart");
     haupt.MenuAnsSchrift->trigger();
     // The evaluations, over a class with a term of days.

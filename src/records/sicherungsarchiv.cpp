@@ -112,8 +112,10 @@ ArchivErgebnis LeseFehler(const Entschluesseler &strom, const QString &datei)
 bool EintragGueltig(archive_entry *eintrag, QSet<QString> &namen, QString &name)
 {
     const char *utf8 = archive_entry_pathname_utf8(eintrag);
+    // A sparse entry could claim terabytes of zeros from a few bytes.
     if (!utf8 || archive_entry_filetype(eintrag) != AE_IFREG || archive_entry_hardlink(eintrag)
-        || archive_entry_symlink(eintrag) || !archive_entry_size_is_set(eintrag) || archive_entry_size(eintrag) < 0)
+        || archive_entry_symlink(eintrag) || !archive_entry_size_is_set(eintrag) || archive_entry_size(eintrag) < 0
+        || archive_entry_sparse_count(eintrag) > 0)
         return false;
     name = QString::fromUtf8(utf8);
     if (name.toUtf8() != QByteArray(utf8) || !ArchivNameGueltig(name) || namen.contains(name))
