@@ -4,9 +4,12 @@
 #include "ui/meldungen.h"
 #include "ui/schalterhoehe.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -80,9 +83,15 @@ void TKennwortForm::SchalterEinrichten()
     QList<int> breiten = {LabelBreite(LabelKennwort->font(), LabelKennwort->text())};
     if (neu)
         breiten << LabelBreite(LabelWiederholung->font(), LabelWiederholung->text());
+    // The fields show at least 16 of the dots that stand for the characters
+    // typed, so that a long label in large print leaves room to count them:
+    // the buttons, and with them the dialog, grow for that.
+    const int feldBreite = 16 * QFontMetrics(FeldKennwort->font()).horizontalAdvance(QChar(0x25CF)) + 12;
+    const int breitestesLabel = *std::max_element(breiten.cbegin(), breiten.cend());
+    const int knopfBreite = qMax(KnopfBreite({KnopfOk, KnopfAbbrechen}, 187), (feldBreite + breitestesLabel + 7) / 3);
     ZeilenDialogGeometrie g = ZeilenDialogLayout(SchalterHoehe(FeldKennwort->font(), SchalterArt::Edit),
                                                  KnopfHoehe(KnopfOk), Zeilenhoehe(LabelKennwort->font()), breiten,
-                                                 KnopfBreite({KnopfOk, KnopfAbbrechen}, 187));
+                                                 knopfBreite);
     LabelKennwort->setGeometry(g.labels[0]);
     FeldKennwort->setGeometry(g.edits[0]);
     if (neu) {

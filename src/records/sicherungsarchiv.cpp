@@ -72,16 +72,7 @@ QString AbweichungText()
 // Reads until `anzahl` bytes are there or the file ends.
 qint64 Fuellen(Lesedatei &datei, char *ziel, qint64 anzahl, QString &grund)
 {
-    qint64 zusammen = 0;
-    while (zusammen < anzahl) {
-        const qint64 n = datei.Lesen(ziel + zusammen, anzahl - zusammen, grund);
-        if (n < 0)
-            return -1;
-        if (n == 0)
-            break;
-        zusammen += n;
-    }
-    return zusammen;
+    return VollLesen([&datei](char *z, qint64 n, QString &g) { return datei.Lesen(z, n, g); }, ziel, anzahl, grund);
 }
 
 // --- reading the tar ---

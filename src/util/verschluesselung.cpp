@@ -192,8 +192,7 @@ bool Entschluesseler::Beschaedigen()
     return false;
 }
 
-// Reads until `anzahl` bytes are there or the source ends.
-qint64 Entschluesseler::Fuellen(char *ziel, qint64 anzahl)
+qint64 VollLesen(const Quelle &quelle, char *ziel, qint64 anzahl, QString &grund)
 {
     qint64 zusammen = 0;
     while (zusammen < anzahl) {
@@ -209,7 +208,7 @@ qint64 Entschluesseler::Fuellen(char *ziel, qint64 anzahl)
 
 bool Entschluesseler::BlockHolen()
 {
-    const qint64 n = Fuellen(chiffrat.data(), chiffrat.size());
+    const qint64 n = VollLesen(quelle, chiffrat.data(), chiffrat.size(), grund);
     if (n < 0)
         return false;
     if (n < qint64(Pruefbytes))
@@ -226,7 +225,7 @@ bool Entschluesseler::BlockHolen()
     // nothing may follow it.
     if (marke == crypto_secretstream_xchacha20poly1305_TAG_FINAL) {
         char rest;
-        const qint64 danach = Fuellen(&rest, 1);
+        const qint64 danach = VollLesen(quelle, &rest, 1, grund);
         if (danach < 0)
             return false;
         if (danach > 0)

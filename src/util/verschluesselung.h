@@ -88,6 +88,10 @@ private:
 // German reason).
 using Quelle = std::function<qint64(char *ziel, qint64 anzahl, QString &grund)>;
 
+// Reads from `quelle` until `anzahl` bytes are there or it ends: the number
+// read, or -1 on an error.
+qint64 VollLesen(const Quelle &quelle, char *ziel, qint64 anzahl, QString &grund);
+
 // Decrypts a file's content block by block from `quelle`, which stands
 // right after the head. Only authenticated bytes come out: a wrong key, a
 // changed, missing, swapped or added byte end the reading as damaged.
@@ -103,7 +107,6 @@ public:
 
 private:
     bool BlockHolen();
-    qint64 Fuellen(char *ziel, qint64 anzahl);
     bool Beschaedigen();
 
     Sicherungskopf kopf;
