@@ -24,13 +24,18 @@ struct Datei {
     bool operator==(const Datei &andere) const { return name == andere.name && bytes == andere.bytes; }
 };
 
+} // namespace
+
+// Beside the other forms of Zeigen, where the checks find it.
 std::string Zeigen(const QList<Datei> &dateien)
 {
     std::string aus;
     for (const Datei &datei : dateien)
-        aus += ::Zeigen(datei.name) + " (" + std::to_string(datei.bytes.size()) + " Bytes)\n";
+        aus += Zeigen(datei.name) + " (" + std::to_string(datei.bytes.size()) + " Bytes)\n";
     return aus;
 }
+
+namespace {
 
 // Keeps what the reader hands out, and checks it on the way.
 class Sammler : public ArchivEmpfaenger

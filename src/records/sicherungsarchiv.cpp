@@ -246,12 +246,10 @@ public:
             ordner.insert(OrdnerTeil(pfad));
             VerwaisteTemporaereEntfernen(OrdnerTeil(pfad));
         }
-        if (!ersetzen && QFileInfo(pfad).exists()) {
-            grund = SystemFehlerText(EEXIST);
-            return false;
-        }
-        AttributeZuruecksetzen(pfad);
-        datei = std::make_unique<Ersatzdatei>(LinkAufloesen(pfad));
+        // Without replacing, the file takes a name that nothing has yet.
+        if (ersetzen)
+            AttributeZuruecksetzen(pfad);
+        datei = std::make_unique<Ersatzdatei>(ersetzen ? LinkAufloesen(pfad) : pfad, !ersetzen);
         return Pruefen(datei->Anlegen(), grund);
     }
     bool Daten(const char *daten, qint64 anzahl, QString &grund) override
