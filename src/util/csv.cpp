@@ -1,5 +1,7 @@
 #include "csv.h"
 
+#include <algorithm>
+
 namespace {
 
 bool WieFormel(const QString &text)
@@ -11,13 +13,11 @@ bool WieFormel(const QString &text)
            || erstes == u'\r';
 }
 
+// Only a whole number can do without quotes: no separator a spreadsheet
+// may split at can be in it.
 bool BrauchtAnfuehrung(const QString &text)
 {
-    for (QChar c : text) {
-        if (c == u';' || c == u'"' || c == u'\r' || c == u'\n')
-            return true;
-    }
-    return !text.isEmpty() && (text.front().isSpace() || text.back().isSpace());
+    return !std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
 } // namespace

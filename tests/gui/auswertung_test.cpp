@@ -272,11 +272,11 @@ TEST_F(Auswertung, SortierenUndCsvInDieserOrdnung)
     const QByteArray bytes = Lesen(csv);
     ASSERT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
     EXPECT_EQ(QString::fromUtf8(bytes.mid(3)).split("\r\n"),
-              QStringList({"Name;Klasse;Tage;Fehlt;Nein;Ja;Quote;ohne Datum;Letzter Tag;Kommentar",
-                           "bernd;4B;1;1;0;0;;0;Di., 5. März 2024;'-kommt später",
-                           "Ägidius;4b;3;1;0;2;100,0;1;Di., 5. März 2024;",
-                           "Adam;4b;2;0;1;1;50,0;0;Di., 5. März 2024;vorne",
-                           "Summe / Durchschnitt;;6;2;1;3;75,0;1;;", ""}));
+              QStringList({"\"Name\";\"Klasse\";\"Tage\";\"Fehlt\";\"Nein\";\"Ja\";\"Quote\";\"ohne Datum\";\"Letzter Tag\";\"Kommentar\"",
+                           "\"bernd\";\"4B\";1;1;0;0;;0;\"Di., 5. März 2024\";\"'-kommt später\"",
+                           "\"Ägidius\";\"4b\";3;1;0;2;\"100,0\";1;\"Di., 5. März 2024\";",
+                           "\"Adam\";\"4b\";2;0;1;1;\"50,0\";0;\"Di., 5. März 2024\";\"vorne\"",
+                           "\"Summe / Durchschnitt\";;6;2;1;3;\"75,0\";1;;", ""}));
 }
 
 TEST_F(Auswertung, DruckenUndPdfMitKopfzeileAufJederSeite)

@@ -66,16 +66,16 @@ TEST_F(UebersichtExport, KlasseUndZeitraum)
     EXPECT_EQ(lauf.code, 0) << lauf.fehler.toStdString();
     EXPECT_EQ(lauf.fehler, "");
     EXPECT_EQ(CsvZeilen(Ordner() + "halbjahr.csv"),
-              QStringList({"Name;Klasse;Tage;Fehlt;Nein;Ja;Quote;ohne Datum;Letzter Tag;Kommentar",
-                           "Anna;4b;2;0;0;2;100,0;1;Di., 5. März 2024;sitzt vorne",
-                           "bernd;4B;1;1;0;0;;0;Do., 1. Februar 2024;Brille", "Kopf;4b;0;0;0;0;;1;;nur Kopf",
-                           "Leer;;0;0;0;0;;1;;", "Summe / Durchschnitt;;3;1;0;2;100,0;3;;", ""}));
+              QStringList({"\"Name\";\"Klasse\";\"Tage\";\"Fehlt\";\"Nein\";\"Ja\";\"Quote\";\"ohne Datum\";\"Letzter Tag\";\"Kommentar\"",
+                           "\"Anna\";\"4b\";2;0;0;2;\"100,0\";1;\"Di., 5. März 2024\";\"sitzt vorne\"",
+                           "\"bernd\";\"4B\";1;1;0;0;;0;\"Do., 1. Februar 2024\";\"Brille\"", "\"Kopf\";\"4b\";0;0;0;0;;1;;\"nur Kopf\"",
+                           "\"Leer\";;0;0;0;0;;1;;", "\"Summe / Durchschnitt\";;3;1;0;2;\"100,0\";3;;", ""}));
 
     // Without a period every day counts; the forms teachers type are read too.
     EXPECT_EQ(Starten({"--uebersicht", "--ordner", klasse, "--csv", Ordner() + "alles.csv"}).code, 0);
-    EXPECT_EQ(CsvZeilen(Ordner() + "alles.csv").value(6), "Summe / Durchschnitt;;12;5;3;4;57,1;3;;");
+    EXPECT_EQ(CsvZeilen(Ordner() + "alles.csv").value(6), "\"Summe / Durchschnitt\";;12;5;3;4;\"57,1\";3;;");
     EXPECT_EQ(Starten({"--uebersicht", "--ordner", klasse, "--von", "1.2.24", "--csv", "ab.csv"}).code, 0);
-    EXPECT_EQ(CsvZeilen(Ordner() + "ab.csv").value(6), "Summe / Durchschnitt;;5;1;2;2;50,0;3;;");
+    EXPECT_EQ(CsvZeilen(Ordner() + "ab.csv").value(6), "\"Summe / Durchschnitt\";;5;1;2;2;\"50,0\";3;;");
 }
 
 TEST_F(UebersichtExport, DatenordnerDerEinstellungen)
@@ -85,7 +85,7 @@ TEST_F(UebersichtExport, DatenordnerDerEinstellungen)
     Schreiben(dokumente + "Jörg.dat", Utf8Datei({"7c\v", "Mo., 4. März 2024\v", "2", "<--------------->"}));
     const Lauf lauf = Starten({"--uebersicht", "--csv", "7c.csv"});
     EXPECT_EQ(lauf.code, 0) << lauf.fehler.toStdString();
-    EXPECT_EQ(CsvZeilen(Ordner() + "7c.csv").value(1), "Jörg;7c;1;0;0;1;100,0;0;Mo., 4. März 2024;");
+    EXPECT_EQ(CsvZeilen(Ordner() + "7c.csv").value(1), "\"Jörg\";\"7c\";1;0;0;1;\"100,0\";0;\"Mo., 4. März 2024\";");
 }
 
 TEST_F(UebersichtExport, FalscheAngabenUndUnschreibbareDatei)

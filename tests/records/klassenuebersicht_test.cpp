@@ -180,10 +180,10 @@ TEST_F(Klassenuebersicht_, TabelleUndCsv)
     const QString csv = QString::fromUtf8(UebersichtCsv(uebersicht.zeilen).mid(3));
     EXPECT_TRUE(UebersichtCsv(uebersicht.zeilen).startsWith("\xEF\xBB\xBF"));
     const QStringList zeilen = csv.split("\r\n");
-    EXPECT_EQ(zeilen[0], "Name;Klasse;Tage;Fehlt;Nein;Ja;Quote;ohne Datum;Letzter Tag;Kommentar");
-    EXPECT_EQ(zeilen[1], "Anna;4b;7;2;2;3;60,0;1;Di., 5. März 2024;sitzt vorne");
-    EXPECT_EQ(zeilen[2], "bernd;4B;2;1;1;0;0,0;0;Do., 1. Februar 2024;Brille");
-    EXPECT_EQ(zeilen[5], "Summe / Durchschnitt;;11;5;3;3;50,0;3;;");
+    EXPECT_EQ(zeilen[0], "\"Name\";\"Klasse\";\"Tage\";\"Fehlt\";\"Nein\";\"Ja\";\"Quote\";\"ohne Datum\";\"Letzter Tag\";\"Kommentar\"");
+    EXPECT_EQ(zeilen[1], "\"Anna\";\"4b\";7;2;2;3;\"60,0\";1;\"Di., 5. März 2024\";\"sitzt vorne\"");
+    EXPECT_EQ(zeilen[2], "\"bernd\";\"4B\";2;1;1;0;\"0,0\";0;\"Do., 1. Februar 2024\";\"Brille\"");
+    EXPECT_EQ(zeilen[5], "\"Summe / Durchschnitt\";;11;5;3;3;\"50,0\";3;;");
     EXPECT_EQ(zeilen[6], "");
     EXPECT_EQ(zeilen.size(), 7);
 

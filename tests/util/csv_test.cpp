@@ -7,20 +7,27 @@ TEST(Csv, FelderJeInhalt)
         const char *text;
         const char *feld;
     } faelle[] = {
-        {"Jörg Müßig", "Jörg Müßig"},
+        // Everything but a whole number in quotes: a spreadsheet that also
+        // splits at commas keeps each in one cell.
+        {"Jörg Müßig", "\"Jörg Müßig\""},
+        {"Müller, Jürgen", "\"Müller, Jürgen\""},
         {"", ""},
-        {"83,3", "83,3"},
-        {"Di., 5. März 2024", "Di., 5. März 2024"},
+        {"42", "42"},
+        {"1234567", "1234567"},
+        {"83,3", "\"83,3\""},
+        {"Di., 5. März 2024", "\"Di., 5. März 2024\""},
+        {"4b", "\"4b\""},
+        {"Tab\tin der Mitte", "\"Tab\tin der Mitte\""},
         {"a;b", "\"a;b\""},
         {"sagt \"hallo\"", "\"sagt \"\"hallo\"\"\""},
         {"zwei\nZeilen", "\"zwei\nZeilen\""},
         {" vorne", "\" vorne\""},
         {"hinten ", "\"hinten \""},
         // Spreadsheets would take these for formulas.
-        {"=1+1", "'=1+1"},
-        {"+43 1 234", "'+43 1 234"},
-        {"-kommt später", "'-kommt später"},
-        {"@mail", "'@mail"},
+        {"=1+1", "\"'=1+1\""},
+        {"+43 1 234", "\"'+43 1 234\""},
+        {"-kommt später", "\"'-kommt später\""},
+        {"@mail", "\"'@mail\""},
         {"=A1;B1", "\"'=A1;B1\""},
     };
     for (const auto &fall : faelle)
@@ -29,6 +36,6 @@ TEST(Csv, FelderJeInhalt)
 
 TEST(Csv, DateiMitMarkeUndCrLf)
 {
-    EXPECT_EQ(CsvBytes({{"Name", "Quote"}, {"Ä;1", "50,0"}, {}}),
-              QByteArray("\xEF\xBB\xBFName;Quote\r\n\"\xC3\x84;1\";50,0\r\n\r\n"));
+    EXPECT_EQ(CsvBytes({{"Name", "Tage", "Quote"}, {"Ä;1", "7", "50,0"}, {}}),
+              QByteArray("\xEF\xBB\xBF\"Name\";\"Tage\";\"Quote\"\r\n\"\xC3\x84;1\";7;\"50,0\"\r\n\r\n"));
 }
