@@ -113,6 +113,7 @@ void TDruckenForm::SchalterEinrichten()
 void TDruckenForm::FormShow()
 {
     CaptionZuweisen();
+    RichEdit1->setAccessibleName(windowTitle()); // the report's kind
     SchalterEinrichten();
     RichEdit1Change();
     RichEdit1->setFocus();

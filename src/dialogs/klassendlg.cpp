@@ -12,6 +12,7 @@ TKlassenForm::TKlassenForm(QWidget *eltern) : MwDialog(eltern)
     setObjectName(QStringLiteral("KlassenForm"));
     setWindowTitle(QStringLiteral("Wählen Sie die anzuzeigende Klasse"));
     ListBox1 = new QListWidget(this);
+    ListBox1->setAccessibleName(QStringLiteral("Klassen"));
     Button1 = new QPushButton(QStringLiteral("O&K"), this);
     Button2 = new QPushButton(QStringLiteral("&Abbrechen"), this);
     Button1->setDefault(true);

@@ -35,6 +35,8 @@ TSichernForm::TSichernForm(QWidget *eltern) : MwDialog(eltern, false)
     setObjectName(QStringLiteral("SichernForm"));
     ListBox1 = new QListWidget(this);
     RichEdit1 = new QTextEdit(this);
+    ListBox1->setAccessibleName(QStringLiteral("Laufwerke"));
+    RichEdit1->setAccessibleName(QStringLiteral("Kopierverlauf"));
     RichEdit1->setReadOnly(true);
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     RichEdit1->setTabChangesFocus(true);

@@ -21,6 +21,7 @@ TTlForm::TTlForm(QWidget *eltern, TKlassenForm *klassenForm) : MwDialog(eltern),
     // All rows are one line of the same font: the list need not measure
     // thousands of names one by one.
     ListBox1->setUniformItemSizes(true);
+    ListBox1->setAccessibleName(QStringLiteral("Teilnehmer"));
     Button3 = new QPushButton(this);
     Button1 = new QPushButton(this);
     Button2 = new QPushButton(this);
@@ -49,6 +50,7 @@ void TTlForm::setKlasse(const QString &klasse)
 {
     FKlasse = klasse;
     Label1->setText(QStringLiteral("Aktuelle Klasse: %1").arg(klasse.isEmpty() ? QStringLiteral("(Alle)") : klasse));
+    ListBox1->setAccessibleDescription(Label1->text());
     const int breite = LabelBreite(Label1->font(), Label1->text());
     Label1->setGeometry((width() - breite) / 2, Label1->y(), breite, Zeilenhoehe(Label1->font()));
 }

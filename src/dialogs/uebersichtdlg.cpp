@@ -63,6 +63,10 @@ TUebersichtForm::TUebersichtForm(QWidget *eltern) : MwDialog(eltern)
     Sortierer->setSourceModel(Modell);
     TableView1 = new QTableView(this);
     TableView1->setObjectName(QStringLiteral("Tabelle"));
+    TableView1->setAccessibleName(QStringLiteral("Klassenübersicht"));
+    TableView1->setAccessibleDescription(
+        QStringLiteral("Je Teilnehmer eine Zeile: Tage, Fehlt, Nein, Ja, Quote, Tage ohne Datum, letzter Tag und "
+                       "Kommentar; die letzte Zeile ist die Summe."));
     TableView1->setModel(Sortierer);
     TableView1->setSortingEnabled(true);
     TableView1->sortByColumn(SpalteName, Qt::AscendingOrder);
@@ -130,7 +134,7 @@ void TUebersichtForm::CaptionZuweisen()
 {
     setWindowTitle(QStringLiteral("Klassenübersicht"));
     Label1->setText(QStringLiteral("&Klasse:"));
-    Button1->setText(QStringLiteral("Als &CSV speichern..."));
+    Button1->setText(QStringLiteral("Als C&SV speichern..."));
     Button2->setText(QStringLiteral("&Drucken..."));
     Button3->setText(QStringLiteral("Als &PDF speichern..."));
     Button4->setText(QStringLiteral("S&chließen"));

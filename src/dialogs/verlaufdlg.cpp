@@ -1,6 +1,7 @@
 #include "verlaufdlg.h"
 
 #include "ui/dateiwahl.h"
+#include "ui/diagrammansicht.h"
 #include "ui/dialoganordnung.h"
 #include "ui/drucker.h"
 #include "ui/meldungen.h"
@@ -29,11 +30,15 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStackedBarSeries>
+#include <QStyle>
 #include <QToolTip>
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -59,18 +64,61 @@ const char16_t *const Reihen[3] = {u"Fehlt", u"Nein", u"Ja"};
 const char16_t *const Monatskuerzel[] = {u"Jän", u"Feb", u"Mär", u"Apr", u"Mai", u"Jun",
                                          u"Jul", u"Aug", u"Sep", u"Okt", u"Nov", u"Dez"};
 
-// A month under its bar: the short name over the year.
-QString Monatsbeschriftung(const MonatsZahlen &monat)
+// A month under its bar, shorter the less room its column has: the short
+// name over the year, over the year's last two digits, the initial over
+// them, the initial alone.
+constexpr int MonatsFormen = 4;
+QStringList MonatsZeilen(const MonatsZahlen &monat, int form)
 {
-    return QStringLiteral("%1<br>%2").arg(QString::fromUtf16(Monatskuerzel[monat.monat - 1])).arg(monat.jahr);
+    const QString name = QString::fromUtf16(Monatskuerzel[monat.monat - 1]);
+    const QString jahr = QString::number(monat.jahr);
+    switch (form) {
+    case 0:
+        return {name, jahr};
+    case 1:
+        return {name, jahr.right(2)};
+    case 2:
+        return {name.left(1), jahr.right(2)};
+    default:
+        return {name.left(1)};
+    }
 }
 
-// A step for the count axis that gives at most ten whole-number ticks.
-int Schrittweite(int hoechster)
+// Labels of one form for all months; where a month has no room even for
+// its initial only every n-th is named. The category axis takes no label
+// twice, so a repeated one is told apart by zero-width spaces.
+QStringList Monatsbeschriftungen(const QList<MonatsZahlen> &monate, int form, int jederWievielte)
 {
+    QStringList beschriftungen;
+    for (int n = 0; n < monate.size(); ++n) {
+        QString text = n % jederWievielte == 0 ? MonatsZeilen(monate[n], form).join(QLatin1String("<br>")) : QString();
+        const QString ohne = text;
+        for (int gleich = 1; beschriftungen.contains(text); ++gleich)
+            text = ohne + QString(gleich, QChar(0x200B));
+        beschriftungen << text;
+    }
+    return beschriftungen;
+}
+
+// The width the widest line of a form takes.
+int FormBreite(const QList<MonatsZahlen> &monate, int form, const QFontMetrics &masse)
+{
+    int breite = 0;
+    for (const MonatsZahlen &monat : monate) {
+        for (const QString &zeile : MonatsZeilen(monat, form))
+            breite = qMax(breite, masse.horizontalAdvance(zeile));
+    }
+    return breite;
+}
+
+// A step for the count axis: 1, 2 or 5 times a power of ten, as small as
+// gives at most `ticks` steps up to the highest count (at most ten).
+int Schrittweite(int hoechster, int ticks)
+{
+    ticks = qBound(1, ticks, 10);
     for (int stufe = 1;; stufe *= 10) {
         for (int faktor : {1, 2, 5}) {
-            if (hoechster <= 10 * faktor * stufe)
+            if (hoechster <= ticks * faktor * stufe)
                 return faktor * stufe;
         }
     }
@@ -83,11 +131,20 @@ TVerlaufForm::TVerlaufForm(QWidget *eltern) : MwDialog(eltern)
     setObjectName(QStringLiteral("VerlaufForm"));
     Zeitraum1 = new ZeitraumWahl(this);
     Zeitraum1->VorgabeSetzen(Vorgabe::Schuljahr);
-    ChartView1 = new QChartView(this);
+    DiagrammRolle = new QScrollArea(this);
+    DiagrammRolle->setObjectName(QStringLiteral("DiagrammRolle"));
+    DiagrammRolle->setFrameShape(QFrame::NoFrame);
+    DiagrammRolle->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    DiagrammRolle->setFocusPolicy(Qt::NoFocus);
+    ChartView1 = new Diagrammansicht(DiagrammRolle);
     ChartView1->setObjectName(QStringLiteral("Diagramm"));
     ChartView1->setRenderHint(QPainter::Antialiasing);
-    ChartView1->setFocusPolicy(Qt::NoFocus);
     ChartView1->setChart(new QChart);
+    ChartView1->setAccessibleDescription(
+        QStringLiteral("Balken je Monat mit den Tagen Fehlt, Nein und Ja. Die Pfeiltasten gehen von Monat zu Monat "
+                       "und nennen seine Zahlen."));
+    DiagrammRolle->setWidget(ChartView1);
+    connect(ChartView1, &Diagrammansicht::ZeileGewaehlt, this, &TVerlaufForm::MonatZeigen);
     Label1 = new QLabel(this);
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -105,7 +162,8 @@ TVerlaufForm::TVerlaufForm(QWidget *eltern) : MwDialog(eltern)
     });
     setTabOrder(Zeitraum1->ComboBox1, Zeitraum1->DateEdit1);
     setTabOrder(Zeitraum1->DateEdit1, Zeitraum1->DateEdit2);
-    setTabOrder(Zeitraum1->DateEdit2, Button1);
+    setTabOrder(Zeitraum1->DateEdit2, ChartView1);
+    setTabOrder(ChartView1, Button1);
     setTabOrder(Button1, Button2);
     setTabOrder(Button2, Button3);
     CaptionZuweisen();
@@ -143,8 +201,16 @@ void TVerlaufForm::SchalterEinrichten()
     const int diagrammTop = Zeitraum1->geometry().bottom() + 1 + R;
     const int rest = diagrammTop + R + textHoehe + R + reihen.hoehe + R;
     const int diagrammHoehe = qMax(200, qMin(schirm.height() * 70 / 100, schirm.height() - 100 - rest));
-    ChartView1->setGeometry(R, diagrammTop, breite - 2 * R, diagrammHoehe);
-    Label1->setGeometry(R, ChartView1->geometry().bottom() + 1 + R, breite - 2 * R, textHoehe);
+    DiagrammRolle->setGeometry(R, diagrammTop, breite - 2 * R, diagrammHoehe);
+    // Title, legend, two lines of months and room for the bars, in the
+    // program font: where the screen is too small for that, the chart
+    // keeps its size and scrolls.
+    const int noetig = 14 * Zeilenhoehe(Diagrammschrift());
+    const bool rollen = noetig > diagrammHoehe;
+    DiagrammRolle->setVerticalScrollBarPolicy(rollen ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    const int leiste = rollen ? DiagrammRolle->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, DiagrammRolle) : 0;
+    ChartView1->resize(breite - 2 * R - leiste, rollen ? noetig : diagrammHoehe);
+    Label1->setGeometry(R, DiagrammRolle->geometry().bottom() + 1 + R, breite - 2 * R, textHoehe);
     const int knopfTop = Label1->geometry().bottom() + 1 + R;
     for (qsizetype n = 0; n < knoepfe.size(); ++n)
         knoepfe[n]->setGeometry(reihen.knoepfe[n].translated(0, knopfTop));
@@ -206,8 +272,8 @@ void TVerlaufForm::DiagrammAufbauen()
     // Each status twice: the counts that fit on their bar are written
     // there, the others (a short bar) only in the tooltip, with the same
     // colour and one entry in the legend.
-    QStringList monate, beschriftungen;
-    int hoechster = 0;
+    QStringList monate;
+    hoechster = 0;
     saetze.clear();
     for (int n = 0; n < 6; ++n) {
         auto *satz = new QBarSet(QString::fromUtf16(Reihen[n / 2]), reihen);
@@ -218,7 +284,6 @@ void TVerlaufForm::DiagrammAufbauen()
         for (int n = 0; n < 6; ++n)
             saetze[n]->append(0);
         monate << MonatsText(monat);
-        beschriftungen << Monatsbeschriftung(monat);
         hoechster = qMax(hoechster, monat.Summe());
     }
     for (QBarSet *satz : std::as_const(saetze)) {
@@ -237,27 +302,15 @@ void TVerlaufForm::DiagrammAufbauen()
     diagramm->addSeries(reihen);
 
     auto *y = new QValueAxis(diagramm);
-    const int schritt = Schrittweite(qMax(hoechster, 1));
-    achsenMax = qMax(1, (hoechster + schritt - 1) / schritt) * schritt;
-    y->setRange(0, achsenMax);
     y->setTickType(QValueAxis::TicksDynamic);
     y->setTickAnchor(0);
-    y->setTickInterval(schritt);
     y->setLabelFormat(QStringLiteral("%.0f"));
     y->setTitleText(QStringLiteral("Tage"));
     diagramm->addAxis(y, Qt::AlignLeft);
     reihen->attachAxis(y);
 
-    // Months that do not fit side by side stand upright, on one line.
-    const QFontMetrics masse(Diagrammschrift());
-    const int breite = masse.horizontalAdvance(QStringLiteral("2025")) + 2 * masse.averageCharWidth();
-    const bool aufrecht = breite * monate.size() > ChartView1->width() * 8 / 10;
-    if (aufrecht)
-        beschriftungen.replaceInStrings(QStringLiteral("<br>"), QStringLiteral(" "));
     auto *x = new QBarCategoryAxis(diagramm);
-    x->append(beschriftungen);
-    if (aufrecht)
-        x->setLabelsAngle(-90);
+    x->append(Monatsbeschriftungen(verlauf.monate, 0, 1));
     diagramm->addAxis(x, Qt::AlignBottom);
     reihen->attachAxis(x);
 
@@ -280,11 +333,72 @@ void TVerlaufForm::DiagrammAufbauen()
         if (balken && saetze.indexOf(balken->barset()) % 2 == 1)
             marke->setVisible(false);
     }
-    connect(diagramm, &QChart::plotAreaChanged, this, &TVerlaufForm::ZahlenVerteilen);
-    ZahlenVerteilen();
+    connect(diagramm, &QChart::plotAreaChanged, this, &TVerlaufForm::AchsenAnpassen);
+    AchsenAnpassen();
+
+    ChartView1->setAccessibleName(Titel());
+    ChartView1->ZeilenSetzen(ZahlenZeilen());
 
     Label1->setText(OhneDatumText());
     Label1->setToolTip(Label1->text());
+}
+
+void TVerlaufForm::AchsenAnpassen()
+{
+    QChart *diagramm = ChartView1->chart();
+    const QList<QAbstractAxis *> waagrecht = diagramm->axes(Qt::Horizontal);
+    const QList<QAbstractAxis *> senkrecht = diagramm->axes(Qt::Vertical);
+    if (waagrecht.isEmpty() || senkrecht.isEmpty())
+        return;
+    const QRectF flaeche = diagramm->plotArea();
+    const QFontMetrics masse(Diagrammschrift());
+    // As many day ticks as leave each number a line and a half.
+    const int ticks = qMax(1, int(flaeche.height() / (1.5 * masse.height())));
+    const int schritt = Schrittweite(qMax(hoechster, 1), ticks);
+    achsenMax = qMax(1, (hoechster + schritt - 1) / schritt) * schritt;
+    auto *y = static_cast<QValueAxis *>(senkrecht.first());
+    if (y->max() != achsenMax || y->tickInterval() != schritt) {
+        y->setRange(0, achsenMax);
+        y->setTickInterval(schritt);
+    }
+    // The longest month labels that leave a little room in their column.
+    const int monate = int(verlauf.monate.size());
+    if (monate > 0 && flaeche.width() > 0) {
+        const qreal spalte = flaeche.width() / monate - masse.averageCharWidth();
+        int form = 0;
+        while (form < MonatsFormen - 1 && FormBreite(verlauf.monate, form, masse) > spalte)
+            ++form;
+        const int breite = FormBreite(verlauf.monate, form, masse);
+        const int jeder = breite > spalte ? qMax(1, int(std::ceil(breite / qMax<qreal>(1, spalte)))) : 1;
+        auto *x = static_cast<QBarCategoryAxis *>(waagrecht.first());
+        const QStringList beschriftungen = Monatsbeschriftungen(verlauf.monate, form, jeder);
+        if (x->categories() != beschriftungen)
+            x->setCategories(beschriftungen);
+    }
+    ZahlenVerteilen();
+}
+
+QStringList TVerlaufForm::ZahlenZeilen() const
+{
+    QStringList zeilen;
+    for (const MonatsZahlen &monat : verlauf.monate)
+        zeilen << QStringLiteral("%1: Fehlt %2, Nein %3, Ja %4 – zusammen %5 %6")
+                      .arg(MonatsText(monat), TausenderPunkte(monat.fehlt), TausenderPunkte(monat.nein),
+                           TausenderPunkte(monat.ja), TausenderPunkte(monat.Summe()),
+                           monat.Summe() == 1 ? QStringLiteral("Tag") : QStringLiteral("Tage"));
+    return zeilen;
+}
+
+void TVerlaufForm::MonatZeigen(int index)
+{
+    // The chosen month's counts beside its bar, as the mouse shows them.
+    QChart *diagramm = ChartView1->chart();
+    if (index < 0 || index >= verlauf.monate.size() || diagramm->series().isEmpty())
+        return;
+    const QPointF oben = diagramm->mapToPosition(QPointF(index, verlauf.monate[index].Summe()),
+                                                 diagramm->series().first());
+    const QPoint stelle = ChartView1->viewport()->mapToGlobal(ChartView1->mapFromScene(diagramm->mapToScene(oben)));
+    QToolTip::showText(stelle, ChartView1->Zeilen().value(index), ChartView1);
 }
 
 void TVerlaufForm::ZahlenVerteilen()
@@ -341,13 +455,9 @@ void TVerlaufForm::Einfaerben(bool papier)
 
 QFont TVerlaufForm::Diagrammschrift() const
 {
-    // The program font, but a line of it at most a twelfth of the
-    // chart's height: in very large print the bars keep their room.
-    QFont schrift = ProgrammSchrift().schrift;
-    const int hoechstens = qMax(8, ChartView1->height() / 12);
-    if (QFontMetrics(schrift).height() > hoechstens)
-        schrift.setPixelSize(qMax(6, hoechstens * 4 / 5));
-    return schrift;
+    // The program font, however large: where the screen is too small for
+    // the chart in it, the chart scrolls.
+    return ProgrammSchrift().schrift;
 }
 
 QImage TVerlaufForm::Bild()

@@ -8,10 +8,11 @@
 
 #include <QStringList>
 
+class Diagrammansicht;
 class QBarSet;
 class QChart;
-class QChartView;
 class QLabel;
+class QScrollArea;
 class QPagedPaintDevice;
 class ZeitraumWahl;
 
@@ -42,7 +43,9 @@ public:
     void DiagrammDrucken(QPagedPaintDevice &geraet);
 
     ZeitraumWahl *Zeitraum1;
-    QChartView *ChartView1;
+    // The chart scrolls where large print leaves it too little room.
+    QScrollArea *DiagrammRolle;
+    Diagrammansicht *ChartView1;
     QLabel *Label1;
     QPushButton *Button1, *Button2, *Button3;
 
@@ -54,9 +57,16 @@ protected:
     void FormShow() override;
 
 private:
+    // Fits the axes to the plot area: month labels as long as their
+    // column allows, as many day ticks as have room for their numbers.
+    void AchsenAnpassen();
     // Puts each count on its bar, or, where the bar is too short for it,
     // into the twin bar that shows no number.
     void ZahlenVerteilen();
+    // The counts of every month, one line each, for the keyboard and the
+    // screen reader.
+    QStringList ZahlenZeilen() const;
+    void MonatZeigen(int index);
     // Screen colours, or black on white for paper and pictures.
     void Einfaerben(bool papier);
     QFont Diagrammschrift() const;
@@ -65,4 +75,5 @@ private:
     Verlauf verlauf;
     QList<QBarSet *> saetze; // Fehlt, Nein, Ja, each with and without its number on the bar
     int achsenMax = 1;
+    int hoechster = 0; // the highest month's count
 };

@@ -8,6 +8,7 @@
 #include "dialogs/tncreatedlg.h"
 #include "dialogs/zahlendlg.h"
 #include "reports/berichte.h"
+#include "ui/eingabezeile.h"
 #include "ui/hintergrunddlg.h"
 #include "ui/programmschrift.h"
 #include "ui/rollflaeche.h"
@@ -81,7 +82,7 @@ void TForm1::SchalterErstellen()
 
     auto zeile = [flaeche](QLabel *&label, QLineEdit *&edit, const char *name, Feldtag feldtag) {
         label = new QLabel(flaeche);
-        edit = new QLineEdit(flaeche);
+        edit = new Eingabezeile(flaeche);
         edit->setObjectName(QLatin1String(name));
         edit->setProperty("Tag", feldtag);
         label->setBuddy(edit);

@@ -4,6 +4,7 @@
 
 #include "ui/hintergrunddlg.h"
 #include "ui/programmschrift.h"
+#include "ui/schriftstile.h"
 
 #include <QColorDialog>
 #include <QDialogButtonBox>
@@ -23,6 +24,7 @@ void TForm1::MenuAnsSchriftClick()
     dialog.setObjectName(QStringLiteral("FontDialog1"));
     dialog.setOption(QFontDialog::DontUseNativeDialog);
     dialog.setWindowTitle(QStringLiteral("Schriftart"));
+    StilnamenEindeutschen(dialog);
     // The text colour belongs to the font, as underline and strike-out do.
     QColor farbe = SchriftFarbe();
     bool farbeGewaehlt = false;

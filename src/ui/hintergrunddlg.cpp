@@ -12,6 +12,7 @@ THintergrundForm::THintergrundForm(QWidget *eltern, int btnWidth, int rand)
 {
     setObjectName(QStringLiteral("HintergrundForm"));
     ListBox1 = new QListWidget(this);
+    ListBox1->setAccessibleName(QStringLiteral("Farben"));
     Button1 = new QPushButton(this);
     Button2 = new QPushButton(this);
     Button1->setDefault(true);

@@ -7,6 +7,7 @@
 #include "dialogs/uebersichtdlg.h"
 #include "dialogs/uebersichtmodell.h"
 #include "dialogs/verlaufdlg.h"
+#include "ui/diagrammansicht.h"
 #include "dialogs/zeitraumwahl.h"
 #include "records/bloecke.h"
 #include "records/klassenuebersicht.h"
