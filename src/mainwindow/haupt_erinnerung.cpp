@@ -7,6 +7,7 @@
 
 #include "haupt.h"
 
+#include "ui/statusleiste.h"
 #include "util/einstellungen.h"
 #include "util/heute.h"
 #include "util/zahlen.h"
@@ -52,7 +53,8 @@ void TForm1::ErinnerungZeigen()
     }
     if (MerkStatusText.isEmpty())
         MerkStatusText = StatusText();
-    setStatusText(text);
+    // In large print the key stays in view.
+    StatusBar1->PanelText(1, text, QStringLiteral("Sicherung fällig – F8"));
 }
 
 void TForm1::SicherungErfolgt()

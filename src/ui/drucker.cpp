@@ -54,9 +54,20 @@ void DruckerFestlegen(std::function<bool()> vorhanden, std::function<bool(QPrint
 
 namespace {
 
-// Lays the text out on the device's pages and paints it there.
+// Lines are measured at one resolution, that of a PDF file, whatever the
+// device: a printer at 96 or 600 dots per inch rounds each line to its dots
+// and would break the pages at other lines than the saved PDF.
+constexpr int Satzaufloesung = 1200;
+
+// Lays the text out on pages of the device's size and margins, measured at
+// the resolution above, and paints it there (scaled to the device).
 void Seitenweise(QPagedPaintDevice &geraet, const QString &text, const QFont &schrift, const QColor &farbe)
 {
+    QBuffer nichts; // the measuring device paints nothing
+    nichts.open(QIODevice::WriteOnly);
+    QPdfWriter satz(&nichts);
+    satz.setResolution(Satzaufloesung);
+    satz.setPageLayout(geraet.pageLayout());
     QTextDocument dokument;
     dokument.setDefaultFont(schrift);
     dokument.setPlainText(text);
@@ -65,9 +76,9 @@ void Seitenweise(QPagedPaintDevice &geraet, const QString &text, const QFont &sc
     QTextCursor alles(&dokument);
     alles.select(QTextCursor::Document);
     alles.mergeCharFormat(zeichen);
-    // Laid out on the device's own page, so that Qt adds no page numbers.
-    dokument.documentLayout()->setPaintDevice(&geraet);
-    dokument.setPageSize(geraet.pageLayout().paintRectPixels(geraet.logicalDpiX()).size());
+    // Laid out on pages of its own, so that Qt adds no page numbers.
+    dokument.documentLayout()->setPaintDevice(&satz);
+    dokument.setPageSize(satz.pageLayout().paintRectPixels(Satzaufloesung).size());
     dokument.print(&geraet);
 }
 

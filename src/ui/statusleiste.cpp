@@ -25,10 +25,16 @@ StatusLeiste::StatusLeiste(QWidget *eltern) : QFrame(eltern)
     }
 }
 
-void StatusLeiste::PanelText(int panel, const QString &text)
+void StatusLeiste::PanelText(int panel, const QString &text, const QString &kurz)
 {
     texte[panel] = text;
+    kurzTexte[panel] = kurz;
     Anordnen();
+}
+
+QString StatusLeiste::GezeigterText(int panel) const
+{
+    return panels[panel]->text();
 }
 
 QString StatusLeiste::PanelText(int panel) const
@@ -57,8 +63,10 @@ void StatusLeiste::Anordnen()
     panels[1]->setGeometry(breiten.panel0, 0, breiten.panel1, height());
     for (int n = 0; n < 2; ++n) {
         QLabel *panel = panels[n];
-        const QString gezeigt = panel->fontMetrics().elidedText(texte[n], Qt::ElideRight,
-                                                                panel->width() - Rahmen(panel));
+        const int platz = panel->width() - Rahmen(panel);
+        QString gezeigt = panel->fontMetrics().elidedText(texte[n], Qt::ElideRight, platz);
+        if (gezeigt != texte[n] && !kurzTexte[n].isEmpty())
+            gezeigt = panel->fontMetrics().elidedText(kurzTexte[n], Qt::ElideLeft, platz); // its end stays
         panel->setText(gezeigt);
         panel->setToolTip(gezeigt == texte[n] ? QString() : texte[n]);
     }

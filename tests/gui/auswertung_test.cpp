@@ -17,6 +17,7 @@
 #include "util/texte.h"
 
 #include <QBarCategoryAxis>
+#include <QValueAxis>
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
@@ -513,7 +514,24 @@ TEST_F(Auswertung, NichtsAbgeschnittenInGrosserSchrift)
         f.MenuAuswKlasse->trigger();
         BeiDialog([&](QWidget *dialog) {
             pruefen(dialog);
-            qobject_cast<TVerlaufForm *>(dialog)->Button3->click();
+            auto *v = qobject_cast<TVerlaufForm *>(dialog);
+            // The chart in the program font: each month's label within its
+            // column, room for every number of the day axis.
+            const QChart *diagramm = v->ChartView1->chart();
+            QAbstractAxis *x = diagramm->axes(Qt::Horizontal).first();
+            auto *y = static_cast<QValueAxis *>(diagramm->axes(Qt::Vertical).first());
+            EXPECT_EQ(x->labelsFont(), ProgrammSchrift().schrift);
+            const QFontMetrics masse(x->labelsFont());
+            const QStringList monate = static_cast<QBarCategoryAxis *>(x)->categories();
+            const qreal spalte = diagramm->plotArea().width() / monate.size();
+            for (QString monat : monate) {
+                for (const QString &zeile : monat.remove(QChar(0x200B)).split("<br>"))
+                    EXPECT_LE(masse.horizontalAdvance(zeile), spalte) << zeile.toStdString();
+            }
+            EXPECT_EQ(static_cast<QBarCategoryAxis *>(x)->labelsAngle(), 0);
+            const qreal ticks = y->max() / y->tickInterval();
+            EXPECT_GE(diagramm->plotArea().height() / ticks, masse.height()) << ticks;
+            v->Button3->click();
         });
         f.MenuAuswVerlauf->trigger();
     }

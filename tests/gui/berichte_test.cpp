@@ -182,3 +182,50 @@ TEST_F(Berichte, KommentarauswertungOhneKommentareMeldet)
     haupt->MenuAktKommentare->setVisible(false);
     EXPECT_EQ(protokoll.Texte(), QStringList({"Es sind keine Teilnehmerdateien vorhanden!"}));
 }
+
+TEST_F(Berichte, PdfUndDruckHabenDieselbenSeiten)
+{
+    QStringList zeilen = {"4b\v"};
+    for (int n = 1; n <= 120; ++n)
+        zeilen << QString("Mo., %1. März 2024\vTag %1").arg(n) << "2" << QString("Zeile %1").arg(n) << T;
+    Teilnehmerdatei("Lang", zeilen);
+    haupt->setDatFilename("Lang");
+    const QString druck = Ordner() + "druck.pdf";
+    DruckerFestlegen([] { return true; },
+                     [&](QPrinter &p) {
+                         p.setOutputFormat(QPrinter::PdfFormat);
+                         p.setOutputFileName(druck);
+                         return true;
+                     });
+    int runde = 0;
+    std::function<void(QWidget *)> fenster = [&](QWidget *dialog) {
+        auto *text = qobject_cast<TDruckenForm *>(dialog);
+        if (++runde == 2) {
+            text->Button2->click();
+            return;
+        }
+        BeiDialog([&](QWidget *speichern) {
+            auto *datei = qobject_cast<QFileDialog *>(speichern);
+            datei->setDirectory(Ordner());
+            datei->selectNameFilter("PDF-Dokument (*.PDF)");
+            emit datei->filterSelected("PDF-Dokument (*.PDF)");
+            datei->findChild<QLineEdit *>("fileNameEdit")->setText("bericht");
+            QMetaObject::invokeMethod(datei, "accept");
+        });
+        text->Button3->click();
+        BeiDialog(fenster);
+        text->Button1->click();
+    };
+    BeiDialog(fenster);
+    haupt->MenuAktTeilnehmerAnzeigen->trigger();
+    // The first line of every page, on paper and in the PDF.
+    const auto anfaenge = [](const QString &pdf) {
+        QStringList erste;
+        for (const QString &seite : PdfText(pdf).split('\f', Qt::SkipEmptyParts))
+            erste << seite.trimmed().section('\n', 0, 0);
+        return erste;
+    };
+    const QStringList gedruckt = anfaenge(druck);
+    EXPECT_GT(gedruckt.size(), 5);
+    EXPECT_EQ(anfaenge(Ordner() + "bericht.PDF"), gedruckt);
+}

@@ -6,6 +6,8 @@
 
 #include "dialogs/sicherndlg.h"
 #include "records/bloecke.h"
+#include "ui/programmschrift.h"
+#include "ui/statusleiste.h"
 #include "util/heute.h"
 #include "util/laufwerke.h"
 
@@ -131,4 +133,25 @@ TEST_F(Erinnerung, NachVierzehnTagen)
     HeuteFestlegen(QDate(2024, 3, 19));
     Aendern(f, "zwei Wochen später");
     EXPECT_EQ(f.StatusText(), kuerzel);
+}
+
+TEST_F(Erinnerung, InGrosserSchriftDieKurzformMitDerTaste)
+{
+    TForm1 &f = Starten();
+    f.setDatFilename("Beta");
+    Aendern(f, "neu");
+    for (const auto &[punkte, kurz] : {std::pair{12, false}, std::pair{40, true}}) {
+        ProgrammSchrift().schrift = QFont("Arial", punkte);
+        f.setHintergrundNr(f.HintergrundNr()); // lays the window out in the font
+        QApplication::processEvents();
+        EXPECT_EQ(f.StatusText(), Keine);
+        // The short form, whole where it fits, else cut at its start: the key stays.
+        const QString gezeigt = f.StatusBar1->GezeigterText(1);
+        if (kurz)
+            EXPECT_TRUE(QString("Sicherung fällig – F8").endsWith(gezeigt.mid(1)) && gezeigt.endsWith(" – F8"))
+                << gezeigt.toStdString();
+        else
+            EXPECT_EQ(gezeigt, Keine);
+    }
+    ProgrammSchrift().schrift = QFont("Arial", 12);
 }
