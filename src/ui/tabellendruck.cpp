@@ -8,6 +8,8 @@
 #include <QTextDocument>
 #include <QTextTable>
 
+#include <limits>
+
 namespace {
 
 struct Rand {
@@ -32,6 +34,56 @@ void Kopf(QPainter &maler, const QRectF &bereich, const Rand &rand, const QStrin
     maler.setFont(fett);
     maler.drawText(QRectF(bereich.left(), bereich.top(), bereich.width(), rand.titel),
                    Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, titel);
+}
+
+// Where the rows of the document's table lie, in document coordinates:
+// the top of each row's text and the line under the row.
+struct Tabellenzeilen {
+    QList<qreal> oben;
+    QList<qreal> linie;
+    QRectF rahmen; // the whole table, over all pages
+};
+
+Tabellenzeilen ZeilenMessen(QTextDocument &dokument)
+{
+    Tabellenzeilen zeilen;
+    QTextTable *tabelle = nullptr;
+    for (QTextFrame *rahmen : dokument.rootFrame()->childFrames()) {
+        if ((tabelle = qobject_cast<QTextTable *>(rahmen)))
+            break;
+    }
+    if (!tabelle || tabelle->rows() < 2)
+        return zeilen;
+    QAbstractTextDocumentLayout *layout = dokument.documentLayout();
+    QList<qreal> textUnten;
+    for (int zeile = 0; zeile < tabelle->rows(); ++zeile) {
+        qreal oben = std::numeric_limits<qreal>::max(), unten = 0;
+        for (int spalte = 0; spalte < tabelle->columns(); ++spalte) {
+            const QTextTableCell zelle = tabelle->cellAt(zeile, spalte);
+            oben = qMin(oben, layout->blockBoundingRect(zelle.firstCursorPosition().block()).top());
+            unten = qMax(unten, layout->blockBoundingRect(zelle.lastCursorPosition().block()).bottom());
+        }
+        zeilen.oben << oben;
+        textUnten << unten;
+    }
+    // The line lies halfway between a row's text and the next row's, as
+    // between the header and the first row.
+    const qreal halb = (zeilen.oben[1] - textUnten[0]) / 2;
+    for (qreal unten : std::as_const(textUnten))
+        zeilen.linie << unten + halb;
+    zeilen.rahmen = layout->frameBoundingRect(tabelle);
+    return zeilen;
+}
+
+// The line under the last row that begins on the page, or -1.
+qreal Schlusslinie(const Tabellenzeilen &zeilen, qreal seitenTop, qreal seitenHoehe)
+{
+    qreal linie = -1;
+    for (qsizetype n = 0; n < zeilen.oben.size(); ++n) {
+        if (zeilen.oben[n] >= seitenTop && zeilen.oben[n] < seitenTop + seitenHoehe)
+            linie = qMax(linie, zeilen.linie[n]);
+    }
+    return linie;
 }
 
 void Fuss(QPainter &maler, const QRectF &bereich, const Rand &rand, int seite, int seiten, const QFont &schrift)
@@ -104,6 +156,10 @@ void SeitenDrucken(QPagedPaintDevice &geraet, QTextDocument &dokument, const QSt
     const int seiten = dokument.pageCount();
     QAbstractTextDocumentLayout::PaintContext zusammenhang;
     zusammenhang.palette.setColor(QPalette::Text, farbe);
+    // A table that goes on is closed on every page: a line under the page's
+    // last row, its column lines ending there.
+    const Tabellenzeilen zeilen = ZeilenMessen(dokument);
+    const QPen linie(farbe, geraet.logicalDpiY() / 96.0);
     for (int seite = 0; seite < seiten; ++seite) {
         if (seite > 0)
             geraet.newPage();
@@ -111,8 +167,15 @@ void SeitenDrucken(QPagedPaintDevice &geraet, QTextDocument &dokument, const QSt
         maler.save();
         maler.translate(0, koerperTop - seite * koerperHoehe);
         zusammenhang.clip = QRectF(0, seite * koerperHoehe, bereich.width(), koerperHoehe);
+        const qreal schluss = Schlusslinie(zeilen, seite * koerperHoehe, koerperHoehe);
+        if (schluss >= 0)
+            zusammenhang.clip.setBottom(qMin(zusammenhang.clip.bottom(), schluss + linie.widthF() / 2));
         maler.setClipRect(zusammenhang.clip);
         dokument.documentLayout()->draw(&maler, zusammenhang);
+        if (schluss >= 0) {
+            maler.setPen(linie);
+            maler.drawLine(QPointF(zeilen.rahmen.left(), schluss), QPointF(zeilen.rahmen.right(), schluss));
+        }
         maler.restore();
         Fuss(maler, bereich, rand, seite + 1, seiten, schrift);
     }

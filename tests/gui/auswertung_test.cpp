@@ -536,3 +536,37 @@ TEST_F(Auswertung, NichtsAbgeschnittenInGrosserSchrift)
         f.MenuAuswVerlauf->trigger();
     }
 }
+
+TEST_F(Auswertung, PdfSchliesstDieTabelleAufJederSeite)
+{
+    for (int n = 1; n <= 60; ++n)
+        Teilnehmerdatei(QString("Schüler %1").arg(n), {"4b\v", "Di., 5. März 2024\v", QString::number(n % 3), T});
+    Starten();
+    const QString pdf = Ordner() + "Übersicht.pdf";
+    Uebersicht([&](TUebersichtForm *u) { EXPECT_TRUE(u->PdfSchreiben(pdf)); });
+    QProcess bilder;
+    bilder.start("pdftoppm", {"-gray", "-r", "60", "-png", pdf, Ordner() + "seite"});
+    ASSERT_TRUE(bilder.waitForFinished(30000));
+    // Every page but the last: the table's left line ends where a line
+    // under its last row closes it; nothing of it runs on below.
+    for (const QString &datei : {Ordner() + "seite-1.png", Ordner() + "seite-2.png"}) {
+        SCOPED_TRACE(datei.toStdString());
+        const QImage seite(datei);
+        ASSERT_FALSE(seite.isNull());
+        const auto dunkel = [&](int x, int y) { return qGray(seite.pixel(x, y)) < 160; };
+        const int mitte = seite.height() / 2;
+        int links = 0;
+        while (links < seite.width() / 4 && !dunkel(links, mitte))
+            ++links;
+        ASSERT_LT(links, seite.width() / 4);
+        int unten = mitte;
+        while (unten + 1 < seite.height() && dunkel(links, unten + 1))
+            ++unten;
+        int strich = 0;
+        for (int x = links; x < seite.width() - links; ++x)
+            strich += dunkel(x, unten) || dunkel(x, unten - 1) ? 1 : 0;
+        EXPECT_GT(strich, (seite.width() - 2 * links) * 9 / 10) << "unten " << unten << " von " << seite.height();
+        for (int y = unten + 2; y < seite.height(); ++y)
+            EXPECT_FALSE(dunkel(links, y)) << y;
+    }
+}
