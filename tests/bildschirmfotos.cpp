@@ -17,6 +17,7 @@
 #include "ui/hintergrunddlg.h"
 #include "ui/meldungen.h"
 #include "ui/programmschrift.h"
+#include "ui/statusleiste.h"
 #include "util/heute.h"
 #include "util/laufwerke.h"
 #include "util/ordner.h"
@@ -142,6 +143,10 @@ int main(int argc, char *argv[])
     haupt.setHintergrundNr(args[5].toInt());
     haupt.setDatFilename("Beta");
     Foto(&haupt, "hauptfenster");
+    // The status bar with the backup reminder (none made yet).
+    haupt.ErinnerungZeigen();
+    Foto(haupt.StatusBar1, "statusleiste_erinnerung");
+    haupt.SicherungErfolgt();
 
     DialogFoto("teilnehmerliste_gross", [](QWidget *dialog) {
         auto *liste = qobject_cast<TTlForm *>(dialog);
