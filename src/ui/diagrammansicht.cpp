@@ -3,16 +3,15 @@
 #include "zugangstext.h"
 
 #include <QAbstractBarSeries>
-#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QPainter>
 
 namespace {
 
-class DiagrammZugang : public QAccessibleWidget, public ZugangsText
+class DiagrammZugang : public TextZugang
 {
 public:
-    explicit DiagrammZugang(Diagrammansicht *ansicht) : QAccessibleWidget(ansicht, QAccessible::Chart) {}
+    explicit DiagrammZugang(QWidget *ansicht) : TextZugang(ansicht, QAccessible::Chart) {}
 
     Diagrammansicht *Ansicht() const { return static_cast<Diagrammansicht *>(widget()); }
 
@@ -37,13 +36,6 @@ public:
         return QAccessibleWidget::text(art);
     }
 
-    void *interface_cast(QAccessible::InterfaceType art) override
-    {
-        if (art == QAccessible::TextInterface)
-            return static_cast<QAccessibleTextInterface *>(this);
-        return QAccessibleWidget::interface_cast(art);
-    }
-
     QString GanzerText() const override { return Ansicht()->GanzerText(); }
     int Marke() const override { return Ansicht()->ZeilenAnfang(Ansicht()->AktuelleZeile()); }
     void MarkeSetzen(int position) override
@@ -52,22 +44,13 @@ public:
         const QString ganz = GanzerText();
         Ansicht()->ZeileWaehlen(int(ganz.left(qBound(0, position, int(ganz.size()))).count(QLatin1Char('\n'))));
     }
-    using ZugangsText::text;
 };
-
-QAccessibleInterface *Fabrik(const QString &klasse, QObject *objekt)
-{
-    if (klasse == QLatin1String("Diagrammansicht") && objekt && objekt->isWidgetType())
-        return new DiagrammZugang(static_cast<Diagrammansicht *>(objekt));
-    return nullptr;
-}
 
 } // namespace
 
 Diagrammansicht::Diagrammansicht(QWidget *eltern) : QChartView(eltern)
 {
-    static const bool eingerichtet = (QAccessible::installFactory(Fabrik), true);
-    Q_UNUSED(eingerichtet)
+    ZugangEinrichten("Diagrammansicht", [](QWidget *ansicht) -> QAccessibleInterface * { return new DiagrammZugang(ansicht); });
     setFocusPolicy(Qt::StrongFocus);
 }
 

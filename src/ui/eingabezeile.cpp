@@ -2,14 +2,12 @@
 
 #include "zugangstext.h"
 
-#include <QAccessibleWidget>
-
 namespace {
 
-class EingabezeileZugang : public QAccessibleWidget, public ZugangsText
+class EingabezeileZugang : public TextZugang
 {
 public:
-    explicit EingabezeileZugang(QLineEdit *feld) : QAccessibleWidget(feld, QAccessible::EditableText) {}
+    explicit EingabezeileZugang(QWidget *feld) : TextZugang(feld, QAccessible::EditableText) {}
 
     QLineEdit *Feld() const { return static_cast<QLineEdit *>(widget()); }
 
@@ -29,13 +27,6 @@ public:
         return QAccessibleWidget::text(art);
     }
 
-    void *interface_cast(QAccessible::InterfaceType art) override
-    {
-        if (art == QAccessible::TextInterface)
-            return static_cast<QAccessibleTextInterface *>(this);
-        return QAccessibleWidget::interface_cast(art);
-    }
-
     QString GanzerText() const override { return Feld()->text(); }
     int Marke() const override { return Feld()->cursorPosition(); }
     void MarkeSetzen(int position) override { Feld()->setCursorPosition(position); }
@@ -46,20 +37,11 @@ public:
         *ende = anfang < 0 ? Marke() : anfang + Feld()->selectionLength();
     }
     void AuswahlSetzen(int start, int ende) override { Feld()->setSelection(start, ende - start); }
-    using ZugangsText::text;
 };
-
-QAccessibleInterface *Fabrik(const QString &klasse, QObject *objekt)
-{
-    if (klasse == QLatin1String("Eingabezeile") && objekt && objekt->isWidgetType())
-        return new EingabezeileZugang(static_cast<QLineEdit *>(objekt));
-    return nullptr;
-}
 
 } // namespace
 
 Eingabezeile::Eingabezeile(QWidget *eltern) : QLineEdit(eltern)
 {
-    static const bool eingerichtet = (QAccessible::installFactory(Fabrik), true);
-    Q_UNUSED(eingerichtet)
+    ZugangEinrichten("Eingabezeile", [](QWidget *feld) -> QAccessibleInterface * { return new EingabezeileZugang(feld); });
 }

@@ -1,5 +1,8 @@
 #include "zugangstext.h"
 
+#include <QHash>
+#include <QWidget>
+
 void ZugangsText::Auswahl(int *start, int *ende) const
 {
     *start = *ende = Marke();
@@ -99,4 +102,36 @@ QString ZugangsText::attributes(int offset, int *startOffset, int *endOffset) co
 {
     *startOffset = *endOffset = offset;
     return {};
+}
+
+void *TextZugang::interface_cast(QAccessible::InterfaceType art)
+{
+    if (art == QAccessible::TextInterface)
+        return static_cast<QAccessibleTextInterface *>(this);
+    return QAccessibleWidget::interface_cast(art);
+}
+
+namespace {
+
+QHash<QString, QAccessibleInterface *(*)(QWidget *)> &Fabriken()
+{
+    static QHash<QString, QAccessibleInterface *(*)(QWidget *)> fabriken;
+    return fabriken;
+}
+
+QAccessibleInterface *Fabrik(const QString &klasse, QObject *objekt)
+{
+    const auto fabrik = Fabriken().constFind(klasse);
+    if (fabrik == Fabriken().constEnd() || !objekt || !objekt->isWidgetType())
+        return nullptr;
+    return (*fabrik)(static_cast<QWidget *>(objekt));
+}
+
+} // namespace
+
+void ZugangEinrichten(const char *klasse, QAccessibleInterface *(*fabrik)(QWidget *widget))
+{
+    if (Fabriken().isEmpty())
+        QAccessible::installFactory(Fabrik);
+    Fabriken().insert(QLatin1String(klasse), fabrik);
 }

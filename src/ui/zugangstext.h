@@ -4,6 +4,7 @@
 // selection, by character, word, sentence and line (a line ends at "\n").
 
 #include <QAccessibleTextInterface>
+#include <QAccessibleWidget>
 
 class ZugangsText : public QAccessibleTextInterface
 {
@@ -32,3 +33,18 @@ public:
     void scrollToSubstring(int startIndex, int endIndex) override;
     QString attributes(int offset, int *startOffset, int *endOffset) const override;
 };
+
+// A widget's interface with such a text; `klasse` is the widget's class
+// name, for which `ZugangEinrichten` has Qt ask this kind of interface.
+class TextZugang : public QAccessibleWidget, public ZugangsText
+{
+public:
+    TextZugang(QWidget *widget, QAccessible::Role rolle) : QAccessibleWidget(widget, rolle) {}
+    void *interface_cast(QAccessible::InterfaceType art) override;
+    using QAccessibleWidget::text;
+    using ZugangsText::text;
+};
+
+// Has Qt make the interface of every widget of a class with `fabrik`
+// (once per class, however often it is called).
+void ZugangEinrichten(const char *klasse, QAccessibleInterface *(*fabrik)(QWidget *widget));

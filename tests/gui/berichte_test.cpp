@@ -16,6 +16,16 @@
 namespace {
 const QString T = Blocktrenner;
 
+// A printer that prints into the PDF file `pdf`, known while `da` holds.
+void DruckerInPdf(const QString &pdf, std::function<bool()> da = [] { return true; })
+{
+    DruckerFestlegen(std::move(da), [pdf](QPrinter &p) {
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(pdf);
+        return true;
+    });
+}
+
 QString PdfText(const QString &pdf, const char *werkzeug = "pdftotext")
 {
     QProcess p;
@@ -76,12 +86,7 @@ TEST_F(Berichte, ZweimalDruckenOhneUndMitDrucker)
     const QString pdf = Ordner() + "druck.pdf";
     QStringList titel;
     bool drucker = false;
-    DruckerFestlegen([&] { return drucker; },
-                     [&](QPrinter &p) {
-                         p.setOutputFormat(QPrinter::PdfFormat);
-                         p.setOutputFileName(pdf);
-                         return true;
-                     });
+    DruckerInPdf(pdf, [&] { return drucker; });
     int runde = 0;
     std::function<void(QWidget *)> drucken = [&](QWidget *dialog) {
         auto *text = qobject_cast<TDruckenForm *>(dialog);
@@ -191,12 +196,7 @@ TEST_F(Berichte, PdfUndDruckHabenDieselbenSeiten)
     Teilnehmerdatei("Lang", zeilen);
     haupt->setDatFilename("Lang");
     const QString druck = Ordner() + "druck.pdf";
-    DruckerFestlegen([] { return true; },
-                     [&](QPrinter &p) {
-                         p.setOutputFormat(QPrinter::PdfFormat);
-                         p.setOutputFileName(druck);
-                         return true;
-                     });
+    DruckerInPdf(druck);
     int runde = 0;
     std::function<void(QWidget *)> fenster = [&](QWidget *dialog) {
         auto *text = qobject_cast<TDruckenForm *>(dialog);

@@ -14,11 +14,11 @@
 #include "util/laufwerke.h"
 #include "util/ordner.h"
 #include "util/shell.h"
+#include "util/sicherschreiben.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
-#include <QFile>
 #include <QSettings>
 #include <QSocketNotifier>
 #include <QTemporaryDir>
@@ -30,11 +30,8 @@ namespace {
 
 void Datei(const QString &pfad, const QStringList &zeilen)
 {
-    QFile datei(pfad);
-    datei.open(QIODevice::WriteOnly);
-    datei.write("\xEF\xBB\xBF");
-    for (const QString &zeile : zeilen)
-        datei.write(zeile.toUtf8() + "\r\n");
+    QString fehler;
+    BytesSchreiben(pfad, "\xEF\xBB\xBF" + (zeilen.join(QLatin1String("\r\n")) + QLatin1String("\r\n")).toUtf8(), fehler);
 }
 
 // Says which window is open and waits for the checker's line.
