@@ -1,5 +1,7 @@
 #include "dialogrundgang.h"
 
+#include "dialogs/kennwortdlg.h"
+#include "dialogs/sicherndlg.h"
 #include "mainwindow/haupt.h"
 
 #include <QAbstractButton>
@@ -117,6 +119,14 @@ QStringList DialogeBesuchen(TForm1 &haupt, const std::function<void(QWidget *dia
     }
     for (QAction *befehl : std::as_const(befehle))
         rundgang.Ausloesen([befehl] { befehl->trigger(); });
+    // What only a backup's course opens: the password question, for either purpose.
+    TSichernForm *sichern = haupt.SichernForm;
+    if (!sichern->KennwortForm)
+        sichern->KennwortForm = new TKennwortForm(sichern);
+    for (const auto zweck : {TKennwortForm::Sichern, TKennwortForm::Wiederherstellen}) {
+        sichern->KennwortForm->zweck = zweck;
+        rundgang.Ausloesen([sichern] { sichern->KennwortForm->open(); });
+    }
     rundgang.UebrigeZeigen();
     return rundgang.titel;
 }

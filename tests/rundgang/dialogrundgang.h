@@ -5,7 +5,8 @@
 // dialog that opens every button whose text ends in "..." is pressed (so
 // the dialogs these open are reached too), and each dialog is cancelled
 // after its visit. Dialogs of the program that no command showed are
-// shown on their own at the end. A dialog counts once per title, so that
+// shown on their own at the end, and so is the password question, which
+// only a backup's course opens. A dialog counts once per title, so that
 // a dialog shown for two commands (backup and restore) is visited in both.
 // The caller sets the seams first: message boxes answered, no printer, the
 // shell recorded.
