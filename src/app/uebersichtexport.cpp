@@ -5,6 +5,7 @@
 #include "util/einstellungen.h"
 #include "util/ordner.h"
 #include "util/sicherschreiben.h"
+#include "util/speicherziel.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -68,13 +69,19 @@ int UebersichtExportieren(const UebersichtAuftrag &auftrag)
         Melden(QStringLiteral("Der Ordner \"%1\" existiert nicht.").arg(Nativ(ordner)));
         return 2;
     }
+    // Never a participant's file, nor a pipe or device under the name.
+    const QString ziel = QFileInfo(auftrag.csv).absoluteFilePath();
+    if (const QString fehler = SpeicherzielFehler(ziel, {ordner}); !fehler.isEmpty()) {
+        Melden(fehler);
+        return 2;
+    }
     const Klassenuebersicht uebersicht = KlasseZaehlen(ordner, auftrag.klasse, zeitraum);
     for (const UebersichtZeile &zeile : uebersicht.zeilen) {
         if (!zeile.Lesbar())
             Melden(zeile.fehler); // the row in the file says so too
     }
     QString fehler;
-    if (!BytesSchreiben(QFileInfo(auftrag.csv).absoluteFilePath(), UebersichtCsv(uebersicht.zeilen), fehler)) {
+    if (!BytesSchreiben(ziel, UebersichtCsv(uebersicht.zeilen), fehler)) {
         Melden(fehler);
         return 1;
     }

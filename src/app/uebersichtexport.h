@@ -13,7 +13,8 @@ struct UebersichtAuftrag {
 };
 
 // Writes the CSV and returns the exit code: 0 when written, 2 for a bad
-// argument, 1 when the file could not be written. Messages go to standard
+// argument (also a target the program never writes into: a participant
+// file or its copy, a pipe, a device), 1 when the file could not be written. Messages go to standard
 // error, in German.
 int UebersichtExportieren(const UebersichtAuftrag &auftrag);
 

@@ -1,6 +1,7 @@
 #include "druckendlg.h"
 
 #include "ui/ablage.h"
+#include "ui/dateiwahl.h"
 #include "ui/dialoganordnung.h"
 #include "ui/fokus.h"
 #include "ui/meldungen.h"
@@ -70,10 +71,7 @@ QFileDialog *TDruckenForm::SaveDialog1()
 {
     if (speicherDialog)
         return speicherDialog;
-    speicherDialog = new QFileDialog(this);
-    speicherDialog->setAcceptMode(QFileDialog::AcceptSave);
-    speicherDialog->setFileMode(QFileDialog::AnyFile);
-    speicherDialog->setOption(QFileDialog::DontUseNativeDialog);
+    speicherDialog = new Speicherdialog(this);
     speicherDialog->setNameFilters(Filter);
     speicherDialog->selectNameFilter(Filter[0]);
     speicherDialog->setDefaultSuffix(Endungen[0]);

@@ -1,12 +1,35 @@
 #include "dateiwahl.h"
 
+#include "meldungen.h"
 #include "util/ordner.h"
+#include "util/speicherziel.h"
 
 #include <QDir>
-#include <QFileDialog>
+#include <QFileInfo>
 
 namespace {
 QString letzterOrdner;
+}
+
+Speicherdialog::Speicherdialog(QWidget *eltern, const QString &titel, const QString &ordner)
+    : QFileDialog(eltern, titel, ordner)
+{
+    setAcceptMode(QFileDialog::AcceptSave);
+    setFileMode(QFileDialog::AnyFile);
+    setOption(QFileDialog::DontUseNativeDialog);
+}
+
+void Speicherdialog::accept()
+{
+    // A folder typed as the name is opened, as the dialog does it.
+    const QString datei = selectedFiles().value(0);
+    if (!datei.isEmpty() && !QFileInfo(datei).isDir()) {
+        if (const QString fehler = SpeicherzielFehler(datei); !fehler.isEmpty()) {
+            Fehler(fehler);
+            return;
+        }
+    }
+    QFileDialog::accept();
 }
 
 QString SpeicherortWaehlen(QWidget *eltern, const QString &titel, const QString &filter, const QString &endung,
@@ -14,11 +37,8 @@ QString SpeicherortWaehlen(QWidget *eltern, const QString &titel, const QString 
 {
     if (letzterOrdner.isEmpty() || !QDir(letzterOrdner).exists())
         letzterOrdner = QDir(EigeneDokumente()).exists() ? EigeneDokumente() : QDir::homePath();
-    QFileDialog dialog(eltern, titel, letzterOrdner);
+    Speicherdialog dialog(eltern, titel, letzterOrdner);
     dialog.setObjectName(QStringLiteral("Speicherort"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilter(filter);
     dialog.setDefaultSuffix(endung);
     dialog.selectFile(vorschlag);

@@ -1,7 +1,20 @@
 #pragma once
+#include <QFileDialog>
 #include <QString>
 
 class QWidget;
+
+// The program's German save dialog. A file the program does not write into
+// (SpeicherzielFehler: a participant file, a pipe ...) is named in an error
+// message before any question about overwriting, and the dialog stays open
+// for another name.
+class Speicherdialog : public QFileDialog
+{
+public:
+    explicit Speicherdialog(QWidget *eltern, const QString &titel = {}, const QString &ordner = {});
+
+    void accept() override;
+};
 
 // Asks where to save a file, in the program's German save dialog; the
 // suggested name goes into the folder chosen last (at first the documents

@@ -169,6 +169,42 @@ TEST_F(Berichte, SpeichernInDenDreiFormaten)
     EXPECT_TRUE(protokoll.meldungen.isEmpty());
 }
 
+TEST_F(Berichte, SpeichernNieInDieTeilnehmerdatei)
+{
+    // The name is refused before any question about overwriting; the
+    // dialog stays open for another name.
+    const QByteArray beta = Lesen(Daten() + "Beta.dat");
+    bool offen = false;
+    BeiDialog([&](QWidget *dialog) {
+        auto *text = qobject_cast<TDruckenForm *>(dialog);
+        BeiDialog([&](QWidget *speichern) {
+            auto *datei = qobject_cast<QFileDialog *>(speichern);
+            ASSERT_TRUE(datei);
+            datei->setDirectory(Daten());
+            datei->selectNameFilter("Textdokument (*.TXT)");
+            emit datei->filterSelected("Textdokument (*.TXT)");
+            auto *name = datei->findChild<QLineEdit *>("fileNameEdit");
+            name->setText("Beta.dat");
+            QMetaObject::invokeMethod(datei, "accept");
+            offen = datei->isVisible();
+            datei->setDirectory(Ordner());
+            name->setText("bericht.txt");
+            QMetaObject::invokeMethod(datei, "accept");
+        });
+        text->Button3->click();
+        text->Button2->click();
+    });
+    haupt->MenuAktTeilnehmerAnzeigen->trigger();
+    EXPECT_TRUE(offen);
+    EXPECT_EQ(protokoll.Texte(),
+              QStringList({QString("In die Datei \"%1Beta.dat\" wird nicht gespeichert. Im Ordner der Teilnehmerdateien "
+                                   "gehören die Endungen .dat, .bak und .konflikt den Teilnehmern und ihren "
+                                   "Sicherheitskopien. Bitte wählen Sie einen anderen Namen oder Ordner.")
+                               .arg(Daten())}));
+    EXPECT_EQ(Lesen(Daten() + "Beta.dat"), beta);
+    EXPECT_TRUE(Lesen(Ordner() + "bericht.txt").startsWith("Name: Beta\r\n"));
+}
+
 TEST_F(Berichte, KommentarauswertungOhneKommentareMeldet)
 {
     Teilnehmerdatei("alpha", {"3a\vbraucht Brille", T});

@@ -1,12 +1,16 @@
 // The class overview exported from the command line, run as a real process
-// without a display: the CSV of the dialog, exit 0; a bad argument, a
-// German message and exit 2; a file that cannot be written, exit 1.
+// without a display: the CSV of the dialog, exit 0; a bad argument or a
+// target it never writes into, a German message and exit 2; a file that
+// cannot be written, exit 1.
 
 #include "testhilfen.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -32,7 +36,7 @@ protected:
             ASSERT_TRUE(QFile::copy(fixtures.filePath(datei), klasse + datei));
     }
 
-    Lauf Starten(const QStringList &argumente)
+    Lauf Starten(const QStringList &argumente, const QString &arbeitsordner = {})
     {
         const QString laufzeit = Ordner() + "laufzeit";
         QProcessEnvironment umgebung = OhneBildschirm(laufzeit);
@@ -40,7 +44,7 @@ protected:
         umgebung.insert("XDG_CONFIG_HOME", heim + ".config");
         QProcess programm;
         programm.setProcessEnvironment(umgebung);
-        programm.setWorkingDirectory(Ordner());
+        programm.setWorkingDirectory(arbeitsordner.isEmpty() ? Ordner() : arbeitsordner);
         programm.start(MERKWERK_PROGRAMM, argumente);
         EXPECT_TRUE(programm.waitForFinished(30000));
         EXPECT_EQ(programm.exitStatus(), QProcess::NormalExit);
@@ -114,4 +118,40 @@ TEST_F(UebersichtExport, FalscheAngabenUndUnschreibbareDatei)
         }
     }
     EXPECT_FALSE(QFile::exists(Ordner() + "x.csv"));
+}
+
+TEST_F(UebersichtExport, SchreibtNieInTeilnehmerdateienOderSonderdateien)
+{
+    const QString dokumente = heim + "Documents/Merkwerk/";
+    Schreiben(dokumente + "Jörg.dat.bak", "Sicherung");
+    QDir().mkpath(Ordner() + "ordner.csv");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(Ordner() + "rohr.csv").constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(klasse + "Anna.dat", Ordner() + "verweis.csv"));
+    const QByteArray anna = Lesen(klasse + "Anna.dat");
+    // The exported folder and the data folder, in any letter case, also
+    // where no such file exists yet; whatever is no plain file.
+    const QString ziele[] = {klasse + "Anna.dat", klasse + "Neu.DAT", klasse + "Anna.dat.Bak",
+                             klasse + "Anna.dat.KONFLIKT", klasse + "Anna.dat.konflikt2", dokumente + "Jörg.dat.bak",
+                             dokumente + "Neu.dat", Ordner() + "ordner.csv", Ordner() + "rohr.csv",
+                             Ordner() + "verweis.csv"};
+    for (const QString &ziel : ziele) {
+        SCOPED_TRACE(ziel.toStdString());
+        const Lauf lauf = Starten({"--uebersicht", "--ordner", klasse, "--csv", ziel});
+        EXPECT_EQ(lauf.code, 2);
+        EXPECT_TRUE(lauf.fehler.startsWith(QString("In die Datei \"%1\" wird nicht gespeichert.").arg(ziel)))
+            << lauf.fehler.toStdString();
+    }
+    // Run in the exported folder with a relative name, too.
+    EXPECT_EQ(Starten({"--uebersicht", "--ordner", ".", "--csv", "Anna.dat"}, klasse).code, 2);
+
+    EXPECT_EQ(Lesen(klasse + "Anna.dat"), anna);
+    EXPECT_EQ(Lesen(dokumente + "Jörg.dat.bak"), "Sicherung");
+    EXPECT_TRUE(QFileInfo(Ordner() + "ordner.csv").isDir());
+    EXPECT_FALSE(QFileInfo(Ordner() + "rohr.csv").isFile());
+    EXPECT_TRUE(QFileInfo(Ordner() + "verweis.csv").isSymLink());
+    for (const char *neu : {"Neu.DAT", "Anna.dat.Bak", "Anna.dat.KONFLIKT", "Anna.dat.konflikt2"})
+        EXPECT_FALSE(QFile::exists(klasse + neu)) << neu;
+    EXPECT_FALSE(QFile::exists(dokumente + "Neu.dat"));
+    // A CSV beside them is written as before.
+    EXPECT_EQ(Starten({"--uebersicht", "--ordner", klasse, "--csv", klasse + "Klasse.csv"}).code, 0);
 }
