@@ -137,11 +137,16 @@ void KopfzeilePruefen(const QByteArray &bytes, const QStringList &zeilen)
     QFile datei(pfad);
     PRUEFEN(datei.open(QIODevice::WriteOnly | QIODevice::Truncate) && datei.write(bytes) == bytes.size());
     datei.close();
-    QString zeile, fehler;
+    QString zeile, rest, fehler;
     bool hatZeile = false;
-    PRUEFEN(ErsteZeileLesen(pfad, zeile, hatZeile, fehler));
+    // Header first, then the rest, as the class overview reads: together
+    // the lines of the whole file.
+    Kopfleser leser(pfad);
+    PRUEFEN(leser.KopfLesen(zeile, hatZeile, fehler));
     if (hatZeile || !zeilen.isEmpty())
         PRUEFEN_GLEICH(zeile, zeilen.value(0));
+    PRUEFEN(leser.RestLesen(rest, fehler));
+    PRUEFEN(TextInZeilen(rest) == zeilen.mid(1));
 }
 
 } // namespace

@@ -2,11 +2,10 @@
 
 #include "bloecke.h"
 #include "datumlesen.h"
+#include "teilnehmerdatei.h"
 #include "teilnehmerordner.h"
 #include "util/csv.h"
-#include "util/dateifehler.h"
 #include "util/dateilesen.h"
-#include "util/kodierung.h"
 #include "util/texte.h"
 #include "util/zahlen.h"
 #include "util/zeilenansicht.h"
@@ -16,6 +15,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -82,30 +82,6 @@ void Durchgehen(const Zeilen &zeilen, const std::function<void(const TagEintrag 
     }
 }
 
-// A participant file whole as text, decoded by the rule of the document.
-bool TextLesen(const QString &pfad, QString &text, QString &fehler)
-{
-    QByteArray bytes;
-    QString grund;
-    if (!DateiLesen(pfad, bytes, grund)) {
-        fehler = LeseFehlerText(pfad, grund);
-        return false;
-    }
-    Kodierung kodierung = Kodierung::Utf8OhneMarke;
-    const qsizetype marke = KodierungErkennen(bytes, kodierung);
-    text = AlsText(QByteArrayView(bytes).sliced(marke), kodierung);
-    return true;
-}
-
-// The first line of a text, up to its first line end.
-QString ErsteZeile(QStringView text)
-{
-    qsizetype ende = 0;
-    while (ende < text.size() && text[ende] != u'\r' && text[ende] != u'\n')
-        ++ende;
-    return text.first(ende).toString();
-}
-
 } // namespace
 
 void TageDurchgehen(const QStringList &zeilen, const std::function<void(const TagEintrag &)> &jeTag)
@@ -136,11 +112,11 @@ UebersichtZeile TeilnehmerZaehlen(const QString &name, const QList<QStringView> 
     UebersichtZeile zeile;
     zeile.name = name;
     const Felder kopf = FelderTeilen(zeilen.first().toString());
-    zeile.klasse = Trimmen(kopf.erstes);
-    zeile.kommentar = Trimmen(kopf.zweites);
+    zeile.klasse = Gekuerzt(Trimmen(kopf.erstes), Zellgrenze);
+    zeile.kommentar = Gekuerzt(Trimmen(kopf.zweites), Zellgrenze);
     TageDurchgehen(zeilen, [&](const TagEintrag &tag) {
         if (tag.nummer == 1)
-            zeile.letzterTag = Trimmen(tag.datum.toString());
+            zeile.letzterTag = Gekuerzt(Trimmen(tag.datum.toString()), Zellgrenze);
         const QDate datum = DatumLesen(tag.datum);
         if (!datum.isValid())
             ++zeile.ohneDatum;
@@ -179,24 +155,43 @@ QCollator NamenSortierung()
 
 namespace {
 
-// Reads and counts one participant file; nothing when it belongs to
-// another class. `text` and `zeilen` are the caller's, reused from file to
-// file, so that a count holds one file's text per worker at a time.
-std::optional<UebersichtZeile> DateiZaehlen(const QString &ordner, const QString &name, const QString &filter,
-                                            const Zeitraum &zeitraum, QString &text, QList<QStringView> &zeilen)
+UebersichtZeile Unlesbar(const QString &name, const QString &fehler)
 {
-    QString fehler;
-    if (!TextLesen(ordner + name + QLatin1String(".dat"), text, fehler)) {
-        UebersichtZeile unlesbar;
-        unlesbar.name = name;
-        unlesbar.fehler = fehler;
-        return unlesbar;
-    }
-    // The class first: the lines of another class's file are never split.
-    if (!filter.isEmpty() && !text.isEmpty() && Gross(KlasseAusKopf(ErsteZeile(text))) != filter)
+    UebersichtZeile unlesbar;
+    unlesbar.name = name;
+    unlesbar.fehler = fehler;
+    return unlesbar;
+}
+
+// A file this large is read by one worker at a time: a count holds at most
+// one of them in memory besides a few of the usual size.
+constexpr qint64 GrosseDatei = 16 * 1024 * 1024;
+
+// Reads and counts one participant file; nothing when it belongs to
+// another class. The header line comes first: the rest of another class's
+// file is never read. `text` and `zeilen` are the caller's, reused from
+// file to file, so that a count holds one file's text per worker at a time.
+std::optional<UebersichtZeile> DateiZaehlen(const Ordnerhandle &ordner, const TeilnehmerEintrag &eintrag,
+                                            const QString &filter, const Zeitraum &zeitraum, std::mutex &gross,
+                                            QString &text, QList<QStringView> &zeilen)
+{
+    Kopfleser datei(ordner, eintrag.datei);
+    QString kopf, fehler;
+    bool hatZeile = false;
+    if (!datei.KopfLesen(kopf, hatZeile, fehler))
+        return Unlesbar(eintrag.name, fehler);
+    // A file without lines belongs to every class.
+    if (!filter.isEmpty() && hatZeile && Gross(KlasseAusKopf(kopf)) != filter)
         return std::nullopt;
+    std::unique_lock<std::mutex> einzeln(gross, std::defer_lock);
+    if (datei.Groesse() > GrosseDatei)
+        einzeln.lock();
+    if (!datei.RestLesen(text, fehler))
+        return Unlesbar(eintrag.name, fehler);
     ZeilenAnsichten(text, zeilen);
-    return TeilnehmerZaehlen(name, zeilen, zeitraum);
+    if (hatZeile)
+        zeilen.prepend(kopf);
+    return TeilnehmerZaehlen(eintrag.name, zeilen, zeitraum);
 }
 
 // Files are read on the cores there are, a few at most: reading and
@@ -211,12 +206,14 @@ int Arbeiter(qsizetype dateien)
 Klassenuebersicht KlasseZaehlen(const QString &ordner, const QString &klasse, const Zeitraum &zeitraum,
                                 const Fortschritt &weiter)
 {
-    QStringList sortiert = TeilnehmerNamen(ordner);
+    QList<TeilnehmerEintrag> sortiert = TeilnehmerEintraege(ordner);
     const QCollator collator = NamenSortierung();
-    std::sort(sortiert.begin(), sortiert.end(), [&collator](const QString &a, const QString &b) {
-        return collator.compare(a, b) < 0;
+    std::sort(sortiert.begin(), sortiert.end(), [&collator](const TeilnehmerEintrag &a, const TeilnehmerEintrag &b) {
+        return collator.compare(a.name, b.name) < 0;
     });
-    const QStringList &namen = sortiert; // read by every worker: never detached
+    const QList<TeilnehmerEintrag> &namen = sortiert; // read by every worker: never detached
+    const Ordnerhandle offen(ordner);
+    std::mutex gross;
     const int gesamt = int(namen.size());
     const QString filter = Gross(Trimmen(klasse));
     std::vector<std::optional<UebersichtZeile>> gezaehlt(namen.size());
@@ -233,7 +230,7 @@ Klassenuebersicht KlasseZaehlen(const QString &ordner, const QString &klasse, co
                 abbrechen = true;
                 break;
             }
-            gezaehlt[n] = DateiZaehlen(ordner, namen.at(n), filter, zeitraum, text, zeilen);
+            gezaehlt[n] = DateiZaehlen(offen, namen.at(n), filter, zeitraum, gross, text, zeilen);
             ++erledigt;
         }
     };

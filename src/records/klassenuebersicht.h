@@ -44,6 +44,12 @@ struct UebersichtZeile {
     std::optional<double> Quote() const;
 };
 
+// The most characters a text of the overview holds (class, comment, date),
+// what a spreadsheet cell takes: a longer text ends in "…". The table and
+// its paper need no more, and a file with a header of megabytes keeps the
+// overview small.
+constexpr qsizetype Zellgrenze = 32767;
+
 // Counts a participant's lines (as read from the file) within a period.
 UebersichtZeile TeilnehmerZaehlen(const QString &name, const QList<QStringView> &zeilen, const Zeitraum &zeitraum);
 UebersichtZeile TeilnehmerZaehlen(const QString &name, const QStringList &zeilen, const Zeitraum &zeitraum);

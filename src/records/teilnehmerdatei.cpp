@@ -31,8 +31,9 @@ bool IstAscii(QByteArrayView bytes)
     return true;
 }
 
-// `pfad` names the file in error texts.
-bool KopfLesen(Lesedatei &datei, const QString &pfad, QString &zeile, bool &hatZeile, QString &fehler)
+} // namespace
+
+bool Kopfleser::KopfLesen(QString &zeile, bool &hatZeile, QString &fehler)
 {
     QString grund;
     if (!datei.Oeffnen(grund)) {
@@ -44,11 +45,10 @@ bool KopfLesen(Lesedatei &datei, const QString &pfad, QString &zeile, bool &hatZ
     // comment are shown from its start.
     constexpr qsizetype Block = 4096;
     constexpr qsizetype Grenze = 1024 * 1024;
-    QByteArray bytes;
     qsizetype ende = -1;
     bool dateiende = false;
     while (ende < 0 && !dateiende && bytes.size() < Grenze) {
-        const qsizetype gesucht = bytes.size();
+        gesucht = bytes.size();
         bytes.resize(gesucht + Block);
         const qint64 gelesen = datei.Lesen(bytes.data() + gesucht, Block, grund);
         if (gelesen < 0) {
@@ -59,22 +59,24 @@ bool KopfLesen(Lesedatei &datei, const QString &pfad, QString &zeile, bool &hatZ
         dateiende = gelesen == 0;
         ende = ErstesZeilenende(bytes, gesucht);
     }
-    Kodierung kodierung = Kodierung::Utf8OhneMarke;
-    const qsizetype marke = KodierungErkennen(QByteArrayView(bytes).first(qMin<qsizetype>(bytes.size(), 3)),
-                                              kodierung);
+    ganz = dateiende;
+    gesucht = ende < 0 ? bytes.size() : ende;
+    marke = KodierungErkennen(QByteArrayView(bytes).first(qMin<qsizetype>(bytes.size(), 3)), kodierung);
     if (ende < 0)
         ende = qMin(bytes.size(), marke + Grenze);
     const QByteArrayView kopf = QByteArrayView(bytes).sliced(marke, ende - marke);
     if (marke == 0) {
         // Without a mark the whole file decides between UTF-8 and
         // Windows-1252; only a first line that is valid UTF-8 beyond ASCII
-        // needs the rest of the file for that.
+        // needs the rest of the file for that (a file too large to be read
+        // whole is taken by its first line).
         KodierungErkennen(kopf, kodierung);
-        if (kodierung == Kodierung::Utf8OhneMarke && !IstAscii(kopf)) {
+        if (kodierung == Kodierung::Utf8OhneMarke && !IstAscii(kopf) && !ganz && Groesse() <= GroessteGanzeDatei) {
             if (!datei.RestLesen(bytes, grund)) {
                 fehler = LeseFehlerText(pfad, grund);
                 return false;
             }
+            ganz = true;
             KodierungErkennen(bytes, kodierung);
         }
     }
@@ -83,19 +85,37 @@ bool KopfLesen(Lesedatei &datei, const QString &pfad, QString &zeile, bool &hatZ
     return true;
 }
 
-} // namespace
+bool Kopfleser::RestLesen(QString &text, QString &fehler)
+{
+    QString grund;
+    if (!ganz && !datei.RestLesen(bytes, grund)) {
+        fehler = LeseFehlerText(pfad, grund);
+        return false;
+    }
+    ganz = true;
+    if (marke == 0)
+        KodierungErkennen(bytes, kodierung);
+    const qsizetype ende = ErstesZeilenende(bytes, gesucht);
+    if (ende < 0) {
+        text.clear();
+    } else {
+        // From the line end on, which is then dropped (CR LF counts once).
+        text = AlsText(QByteArrayView(bytes).sliced(ende), kodierung);
+        text.remove(0, text.startsWith(u"\r\n") ? 2 : 1);
+    }
+    bytes = QByteArray();
+    return true;
+}
 
 bool ErsteZeileLesen(const QString &pfad, QString &zeile, bool &hatZeile, QString &fehler)
 {
-    Lesedatei datei(pfad);
-    return KopfLesen(datei, pfad, zeile, hatZeile, fehler);
+    return Kopfleser(pfad).KopfLesen(zeile, hatZeile, fehler);
 }
 
 bool ErsteZeileLesen(const Ordnerhandle &ordner, const QString &name, QString &zeile, bool &hatZeile,
                      QString &fehler)
 {
-    Lesedatei datei(ordner, name);
-    return KopfLesen(datei, ordner.Pfad() + name, zeile, hatZeile, fehler);
+    return Kopfleser(ordner, name).KopfLesen(zeile, hatZeile, fehler);
 }
 
 bool ZeilenSchreiben(const QString &pfad, const QStringList &zeilen, Kodierung &kodierung,

@@ -1,15 +1,15 @@
 #pragma once
+#include "util/dateilesen.h"
 #include "util/kodierung.h"
 
 #include <QString>
 #include <QStringList>
 
-class Ordnerhandle;
-
 // A participant file as lines: read whole, read only its header line,
 // written back safely with a backup copy.
 
-// Reads a whole file. On failure `fehler` holds the German message.
+// Reads a whole file. On failure `fehler` holds the German message (also
+// for a file larger than GroessteGanzeDatei, with its size).
 bool ZeilenLesen(const QString &pfad, QStringList &zeilen, Kodierung &kodierung, QString &fehler);
 
 // Reads only as much of a file as its first line needs (the header line
@@ -18,6 +18,33 @@ bool ErsteZeileLesen(const QString &pfad, QString &zeile, bool &hatZeile, QStrin
 // The same for the file `name` of a folder held open, while reading many.
 bool ErsteZeileLesen(const Ordnerhandle &ordner, const QString &name, QString &zeile, bool &hatZeile,
                      QString &fehler);
+
+// A participant file read header line first, so that a caller decides by
+// the class before it reads the rest.
+class Kopfleser
+{
+public:
+    explicit Kopfleser(const QString &pfad) : datei(pfad), pfad(pfad) {}
+    Kopfleser(const Ordnerhandle &ordner, const QString &name) : datei(ordner, name), pfad(ordner.Pfad() + name) {}
+
+    // The header line as ErsteZeileLesen gives it.
+    bool KopfLesen(QString &zeile, bool &hatZeile, QString &fehler);
+    // After KopfLesen: the text after the header line's end, decoded by the
+    // rule of the whole file; the header's own bytes are not decoded again.
+    // Refused for a file larger than GroessteGanzeDatei.
+    bool RestLesen(QString &text, QString &fehler);
+    // The file's size when it was opened.
+    qint64 Groesse() const { return datei.Groesse(); }
+
+private:
+    Lesedatei datei;
+    QString pfad;     // names the file in messages
+    QByteArray bytes; // what was read so far
+    qsizetype marke = 0;
+    qsizetype gesucht = 0; // the bytes before this hold no line end (or the header's end lies there)
+    Kodierung kodierung = Kodierung::Utf8OhneMarke;
+    bool ganz = false; // `bytes` hold the whole file
+};
 
 // Writes a whole file without ever leaving it truncated; `kodierung` tells
 // afterwards in which encoding it was written.

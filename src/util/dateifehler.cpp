@@ -2,6 +2,8 @@
 
 #include "ordner.h"
 
+#include <QLocale>
+
 #include <cerrno>
 #include <cstring>
 
@@ -78,4 +80,12 @@ QString SystemFehlerText(int fehlernummer)
 QString KeineDateiText()
 {
     return QStringLiteral("Unter diesem Namen liegt keine gewöhnliche Datei.");
+}
+
+QString ZuGrossText(qint64 groesse, qint64 grenze)
+{
+    const QLocale deutsch(QLocale::German, QLocale::Germany);
+    return QStringLiteral("Sie ist mit %1 zu groß; Merkwerk liest Teilnehmerdateien bis %2.")
+        .arg(deutsch.formattedDataSize(groesse, 1, QLocale::DataSizeTraditionalFormat),
+             deutsch.formattedDataSize(grenze, 0, QLocale::DataSizeTraditionalFormat));
 }

@@ -15,3 +15,6 @@ QString SystemFehlerText(int fehlernummer);
 
 // The reason for a file that is no plain file (a folder, a device, a pipe).
 QString KeineDateiText();
+
+// The reason for a file too large to be read whole: its size and the limit.
+QString ZuGrossText(qint64 groesse, qint64 grenze);

@@ -114,6 +114,10 @@ bool Lesedatei::RestLesen(QByteArray &bytes, QString &grund)
 {
     // The size known at opening is read in one go; a file that grew in the
     // meantime is read on to its end.
+    if (groesse > GroessteGanzeDatei) {
+        grund = ZuGrossText(groesse, GroessteGanzeDatei);
+        return false;
+    }
     qint64 stelle = bytes.size();
     qint64 platz = qMax<qint64>(stelle + groesse + 1, stelle + 4096);
     for (;;) {
@@ -124,6 +128,10 @@ bool Lesedatei::RestLesen(QByteArray &bytes, QString &grund)
         stelle += gelesen;
         if (gelesen == 0)
             break;
+        if (stelle > GroessteGanzeDatei) {
+            grund = ZuGrossText(stelle, GroessteGanzeDatei);
+            return false;
+        }
         if (stelle == platz)
             platz *= 2;
     }

@@ -7,6 +7,11 @@
 // program (it is opened without waiting and checked before any read).
 class Ordnerhandle;
 
+// A file is read whole only up to this size: beyond it the program would
+// need several times as much memory and freeze for minutes (100,000 days
+// of a participant take about 10 MB). Reading in blocks knows no limit.
+constexpr qint64 GroessteGanzeDatei = qint64(256) * 1024 * 1024;
+
 class Lesedatei
 {
 public:
@@ -24,7 +29,8 @@ public:
     // Reads up to `anzahl` bytes: the number read, 0 at the end, -1 on an
     // error (with the reason).
     qint64 Lesen(char *ziel, qint64 anzahl, QString &grund);
-    // Appends everything up to the end of the file; false on an error.
+    // Appends everything up to the end of the file; false on an error, and
+    // for a file larger than GroessteGanzeDatei before anything is read.
     bool RestLesen(QByteArray &bytes, QString &grund);
     // The size when the file was opened.
     qint64 Groesse() const { return groesse; }
@@ -57,5 +63,6 @@ private:
     int handle = -1;
 };
 
-// Reads a whole plain file; false with the German reason.
+// Reads a whole plain file; false with the German reason (also for a file
+// larger than GroessteGanzeDatei).
 bool DateiLesen(const QString &pfad, QByteArray &bytes, QString &grund);

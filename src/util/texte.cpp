@@ -17,6 +17,16 @@ QString Trimmen(const QString &text)
     return text.mid(anfang, ende - anfang);
 }
 
+QString Gekuerzt(const QString &text, qsizetype grenze)
+{
+    if (text.size() <= grenze)
+        return text;
+    qsizetype laenge = qMax<qsizetype>(grenze - 1, 0);
+    if (laenge > 0 && text.at(laenge - 1).isHighSurrogate())
+        --laenge;
+    return text.first(laenge) + QChar(0x2026);
+}
+
 QString Einzeilig(const QString &text)
 {
     QString ergebnis;

@@ -6,6 +6,10 @@
 // (blanks and control characters), the way every field value is read.
 QString Trimmen(const QString &text);
 
+// At most `grenze` characters: a longer text is cut and ends in "…" (a
+// character pair is never split).
+QString Gekuerzt(const QString &text, qsizetype grenze);
+
 // A text for a one-line field: every line break, field separator (code
 // 11), paragraph or line separator and other control character becomes a
 // blank; CR LF becomes one blank.

@@ -154,6 +154,22 @@ TEST_F(Klassenuebersicht_, KlasseZaehlenMitFilterUndUnlesbarerDatei)
     EXPECT_EQ(KlasseZaehlen(klasse, "5A", {}).zeilen.size(), 3); // Cäsar, Leer, Zu
 }
 
+TEST_F(Klassenuebersicht_, ZuGrosseDateiNurInIhrerKlasse)
+{
+    // The header decides first: another class's huge file is passed over.
+    Schreiben(klasse + "Riese.dat", Utf8Datei({"4b\vgroß", "Mo., 4. März 2024\v", "2", Blocktrenner}));
+    QFile riese(klasse + "Riese.dat");
+    ASSERT_TRUE(riese.resize(qint64(2) * 1024 * 1024 * 1024));
+    const Klassenuebersicht viert = KlasseZaehlen(klasse, "4b", {});
+    const auto zeile = std::find_if(viert.zeilen.cbegin(), viert.zeilen.cend(),
+                                    [](const UebersichtZeile &z) { return z.name == "Riese"; });
+    ASSERT_NE(zeile, viert.zeilen.cend());
+    EXPECT_EQ(zeile->fehler, "Datei " + klasse + "Riese.dat kann nicht geöffnet werden. Sie ist mit 2,0 GB zu "
+                             "groß; Merkwerk liest Teilnehmerdateien bis 256 MB.");
+    for (const UebersichtZeile &z : KlasseZaehlen(klasse, "5a", {}).zeilen)
+        EXPECT_NE(z.name, "Riese");
+}
+
 TEST_F(Klassenuebersicht_, AbbrechenEndetSofort)
 {
     QList<int> fortschritt;

@@ -52,9 +52,12 @@ TEST_F(Dateischreiben, ErsteZeileWieBeimGanzenLesen)
     const QByteArray faelle[] = {
         "", "5a\vx", "5a\vx\r\nrest", "\xEF\xBB\xBF" "5\xC3\xA4\r\n", "5\xC3\xA4\r\nM\xE4rz\r\n",
         "5\xE4\r\n", Utf16Datei(QStringLiteral("5ä\vk\r\nx"), true), Utf16Datei(QStringLiteral("5\u0D00ä\nx"), true),
-        Utf16Datei(QStringLiteral("5ä\vk\rx"), false), lang.toLatin1() + "\r\nx",
+        Utf16Datei(QStringLiteral("5ä\vk\rx"), false), lang.toLatin1() + "\r\nx", "5a\r\nM\xE4rz\r\n",
+        "5a\r\r\nx\r", "\r\n", "5a\n", Utf16Datei(QStringLiteral("5ä\r\n\r\nx\r\n"), true),
+        QByteArray(2 * 1024 * 1024, 'k') + "\r\nrest\r\n",
     };
     for (const QByteArray &bytes : faelle) {
+        SCOPED_TRACE(bytes.left(40).toHex().toStdString());
         const QString pfad = Ordner() + QLatin1String("f.dat");
         Schreiben(pfad, bytes);
         QString zeile, fehler;
@@ -63,8 +66,39 @@ TEST_F(Dateischreiben, ErsteZeileWieBeimGanzenLesen)
         Kodierung k;
         const QStringList alle = BytesInZeilen(bytes, k);
         EXPECT_EQ(hatZeile, !alle.isEmpty());
-        EXPECT_EQ(zeile, alle.value(0)) << bytes.toHex().toStdString();
+        EXPECT_EQ(zeile, alle.value(0).left(1024 * 1024));
+        // Header first, then the rest: the lines of the whole file.
+        Kopfleser leser(pfad);
+        QString kopf, rest;
+        ASSERT_TRUE(leser.KopfLesen(kopf, hatZeile, fehler));
+        EXPECT_EQ(kopf, zeile);
+        ASSERT_TRUE(leser.RestLesen(rest, fehler));
+        EXPECT_EQ(TextInZeilen(rest), alle.mid(1));
     }
+}
+
+TEST_F(Dateischreiben, ZuGrosseDateiWirdNichtGanzGelesen)
+{
+    // Sparse: the size without the disk space. The header is read as ever
+    // (by its own bytes where the rest would decide the encoding).
+    const QString pfad = Ordner() + QLatin1String("Riese.dat");
+    Schreiben(pfad, "4\xC3\xA4\vKommentar\r\nMo.\v\r\n2\r\n<--------------->\r\n");
+    QFile riese(pfad);
+    ASSERT_TRUE(riese.resize(qint64(300) * 1024 * 1024));
+    const QString zuGross = QStringLiteral("Datei %1 kann nicht geöffnet werden. Sie ist mit 300,0 MB zu groß; Merkwerk "
+                                           "liest Teilnehmerdateien bis 256 MB.").arg(pfad);
+    QStringList zeilen;
+    Kodierung k = Kodierung::Utf8MitMarke;
+    QString fehler;
+    EXPECT_FALSE(ZeilenLesen(pfad, zeilen, k, fehler));
+    EXPECT_EQ(fehler, zuGross);
+    QString zeile, rest;
+    bool hatZeile = false;
+    Kopfleser leser(pfad);
+    ASSERT_TRUE(leser.KopfLesen(zeile, hatZeile, fehler));
+    EXPECT_EQ(zeile, QStringLiteral("4ä\vKommentar"));
+    EXPECT_FALSE(leser.RestLesen(rest, fehler));
+    EXPECT_EQ(fehler, zuGross);
 }
 
 TEST_F(Dateischreiben, ErsteZeileBegrenztUndOhneBlockieren)
