@@ -78,6 +78,19 @@ TEST_F(Dateisystem, PipeMitTeilnehmernamenBlockiertNichts)
     EXPECT_FALSE(QFile::exists(stick + "MwDaten/x.dat"));
 }
 
+TEST_F(Dateisystem, ZuGrosseDateiWirdNichtGeoeffnet)
+{
+    // Sparse: 3 GB without the disk space, refused before any read.
+    TForm1 &f = Starten();
+    Teilnehmerdatei("Riese", {"4b\v", "Mo.\v", "0", T});
+    QFile riese(Daten() + "Riese.dat");
+    ASSERT_TRUE(riese.resize(qint64(3) * 1024 * 1024 * 1024));
+    f.setDatFilename("Riese");
+    EXPECT_EQ(f.Teilnehmer(), "");
+    EXPECT_EQ(protokoll.Texte(), QStringList({"Datei " + Daten() + "Riese.dat kann nicht geöffnet werden. Sie ist mit "
+                                              "3,0 GB zu groß; Merkwerk liest Teilnehmerdateien bis 256 MB."}));
+}
+
 TEST_F(Dateisystem, NameAusDenEinstellungenFuehrtNichtAusDemDatenordner)
 {
     Schreiben(Ordner() + "x.dat", Utf8Datei({"geheim\v", T}));
