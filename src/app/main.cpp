@@ -1,6 +1,7 @@
 #include "app/einzelinstanz.h"
 #include "app/kommandozeile.h"
 #include "app/programmstart.h"
+#include "app/sitzungsende.h"
 #include "mainwindow/haupt.h"
 #include "ui/programmsymbol.h"
 
@@ -47,6 +48,7 @@ int main(int argc, char *argv[])
     haupt.DialogeErstellen();
     QObject::connect(&instanz, &Einzelinstanz::NachVorne, &haupt, &TForm1::NachVorneHolen);
     QObject::connect(&instanz, &Einzelinstanz::Schliessen, &haupt, &TForm1::AnfrageBeenden);
+    SitzungsendeVerbinden(haupt);
     haupt.show();
     return anwendung.exec();
 }

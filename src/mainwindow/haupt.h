@@ -31,6 +31,7 @@ class TKlassenForm;
 class TUebersichtForm;
 class TVerlaufForm;
 class TVerwaistForm;
+struct Tag;
 
 inline const QString InstanzText = QStringLiteral("Merkwerk V1.03");
 
@@ -70,6 +71,11 @@ public:
     // Writes the shown day when it changed, or always with `unbedingtS`;
     // false only when the file could not be written.
     bool Speichern(bool unbedingtS);
+    // The save at the end of a session, without any question or message:
+    // an edit the file cannot take (it failed, another program changed the
+    // file, a line holds the separator) goes into a conflict file beside
+    // it. Returns that file's path, or nothing.
+    QString ZumSchlussSpeichern();
     // Whether a shown value differs from the snapshot.
     bool Geaendert() const;
 
@@ -229,6 +235,9 @@ public slots:
     // (an open dialog is cancelled first, so that nothing waits on it).
     void NachVorneHolen();
     void AnfrageBeenden();
+    // The session ends (SIGTERM, SIGHUP, the session manager): closes like
+    // "&Beenden", but asks nothing, for nobody may be there to answer.
+    void SitzungBeenden();
 
 protected:
     void showEvent(QShowEvent *ereignis) override;
@@ -257,6 +266,16 @@ private:
     void ZeilenUebernehmen(QStringList zeilen, int tage);
     // The file changed on disk since it was read: overwrite, or keep both.
     bool FremdeAenderungBehandeln(const QStringList &neu);
+    // Writes `neu` into a new conflict file beside the participant's.
+    bool KonfliktSchreiben(const QStringList &neu, QString &konflikt, QString &fehler);
+    Tag AngezeigterTag() const;
+    // The document's lines with the header and the shown day from the
+    // fields; `tage` is their day count.
+    QStringList ZeilenMitTag(const Tag &tag, int &tage) const;
+    // The document takes the lines just written, and the snapshot the fields.
+    void Geschrieben(QStringList neu, int tage);
+    // A conflict file left by the end of the last session is named.
+    void KonfliktBeimEndeMelden();
     bool DateiLesen(const QString &pfad);
     void FelderLeeren();
 
@@ -268,6 +287,7 @@ private:
     bool ersteAnzeige = true;
     QString MerkStatusText; // the shortcut text while the backup reminder stands in its place
     bool FGespeichertSeitSicherung = false; // a participant file was written since the last backup
+    bool FSitzungsende = false; // closing without questions
 
     QString SaveTeilnehmer, SaveKlasse, SaveKommentar, SaveDatum, SaveAnmerkung, SaveRe;
     int SaveRg = 0;

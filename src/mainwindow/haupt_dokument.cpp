@@ -21,6 +21,9 @@
 #include <QTextEdit>
 #include <QTextLayout>
 
+#include <algorithm>
+#include <cstdio>
+
 namespace {
 
 void FeldSetzen(QLineEdit *feld, const QString &text)
@@ -148,31 +151,51 @@ bool TForm1::Geaendert() const
            || InfoText() != SaveRe;
 }
 
-bool TForm1::Speichern(bool unbedingtS)
+namespace {
+
+// The separator text in an info line would end the day there, and the
+// lines after it would be read as another day's date and homework.
+bool InfosMitTrenner(const QStringList &infos)
 {
-    if (Teilnehmer().isEmpty() || (!unbedingtS && !Geaendert()))
-        return true;
+    return std::any_of(infos.cbegin(), infos.cend(), [](const QString &zeile) { return zeile.contains(Blocktrenner); });
+}
+
+} // namespace
+
+Tag TForm1::AngezeigterTag() const
+{
     Tag tag;
     tag.datum = Datum();
     tag.anmerkung = Anmerkung();
     tag.hausaufgabe = Hausaufgabe();
     tag.infos = InfoZeilen();
-    // The separator text in an info line would end the day there, and the
-    // lines after it would be read as another day's date and homework.
-    for (const QString &zeile : std::as_const(tag.infos)) {
-        if (zeile.contains(Blocktrenner)) {
-            Fehler(QStringLiteral("Die Infos dürfen den Text \"%1\" nicht enthalten, denn er trennt in der Datei "
-                                  "die Tage. Bitte ändern Sie diese Zeile.")
-                       .arg(Blocktrenner));
-            return false;
-        }
-    }
+    return tag;
+}
+
+QStringList TForm1::ZeilenMitTag(const Tag &tag, int &tage) const
+{
     const QStringList block = TagBlock(tag);
     QStringList neu = TagErsetzen(DatSl, FelderVerbinden(Klasse(), Kommentar()), FAktNummer, block);
     // The shown day's block replaced the one day it was; no other line changed.
     const bool ersetzt = FAktNummer >= 1 && FAktNummer <= tageZahl;
-    const int tage = ersetzt ? tageZahl - 1 + TrennerZeilen(block) : tageZahl;
+    tage = ersetzt ? tageZahl - 1 + TrennerZeilen(block) : tageZahl;
     Q_ASSERT(tage == TageZaehlen(neu));
+    return neu;
+}
+
+bool TForm1::Speichern(bool unbedingtS)
+{
+    if (Teilnehmer().isEmpty() || (!unbedingtS && !Geaendert()))
+        return true;
+    const Tag tag = AngezeigterTag();
+    if (InfosMitTrenner(tag.infos)) {
+        Fehler(QStringLiteral("Die Infos dürfen den Text \"%1\" nicht enthalten, denn er trennt in der Datei "
+                              "die Tage. Bitte ändern Sie diese Zeile.")
+                   .arg(Blocktrenner));
+        return false;
+    }
+    int tage = 0;
+    QStringList neu = ZeilenMitTag(tag, tage);
     if (FremdGeaendert(FDateiStand, StandVon(FDatFilename)))
         return FremdeAenderungBehandeln(neu);
     // The document and the snapshot take the new state only once it is on
@@ -183,11 +206,50 @@ bool TForm1::Speichern(bool unbedingtS)
         Fehler(fehler);
         return false;
     }
+    Geschrieben(std::move(neu), tage);
+    return true;
+}
+
+void TForm1::Geschrieben(QStringList neu, int tage)
+{
     FDateiStand = StandVon(FDatFilename);
     ZeilenUebernehmen(std::move(neu), tage);
     SchnappschussNehmen();
     SicherungsErinnerung();
-    return true;
+}
+
+QString TForm1::ZumSchlussSpeichern()
+{
+    if (Teilnehmer().isEmpty() || !Geaendert())
+        return {};
+    const Tag tag = AngezeigterTag();
+    int tage = 0;
+    QStringList neu = ZeilenMitTag(tag, tage);
+    QString fehler, konflikt;
+    // Nobody may be there to answer: what the file cannot take as it is
+    // goes beside it.
+    if (!InfosMitTrenner(tag.infos) && !FremdGeaendert(FDateiStand, StandVon(FDatFilename))
+        && ZeilenMitSicherungSchreiben(FDatFilename, neu, DatKodierung, fehler)) {
+        Geschrieben(std::move(neu), tage);
+        return {};
+    }
+    if (!KonfliktSchreiben(neu, konflikt, fehler)) {
+        std::fputs((fehler + QLatin1Char('\n')).toLocal8Bit().constData(), stderr);
+        konflikt.clear();
+    }
+    // Whatever follows finds nothing more to save.
+    SchnappschussNehmen();
+    return konflikt;
+}
+
+bool TForm1::KonfliktSchreiben(const QStringList &neu, QString &konflikt, QString &fehler)
+{
+    // An earlier conflict's file is kept: the next one takes a number.
+    konflikt = FDatFilename + QLatin1String(".konflikt");
+    for (int nummer = 2; QFileInfo::exists(konflikt); ++nummer)
+        konflikt = FDatFilename + QLatin1String(".konflikt") + QString::number(nummer);
+    Kodierung kodierung = DatKodierung;
+    return ZeilenSchreiben(konflikt, neu, kodierung, fehler);
 }
 
 bool TForm1::FremdeAenderungBehandeln(const QStringList &neu)
@@ -200,13 +262,8 @@ bool TForm1::FremdeAenderungBehandeln(const QStringList &neu)
     }
     // Nothing is lost either way: this copy's lines go beside the file, and
     // the file as the other program left it is shown.
-    // An earlier conflict's file is kept: the next one takes a number.
-    QString konflikt = FDatFilename + QLatin1String(".konflikt");
-    for (int nummer = 2; QFileInfo::exists(konflikt); ++nummer)
-        konflikt = FDatFilename + QLatin1String(".konflikt") + QString::number(nummer);
-    Kodierung kodierung = DatKodierung;
-    QString fehler;
-    if (!ZeilenSchreiben(konflikt, neu, kodierung, fehler)) {
+    QString konflikt, fehler;
+    if (!KonfliktSchreiben(neu, konflikt, fehler)) {
         Fehler(fehler);
         return false;
     }

@@ -4,15 +4,23 @@
 #include "haupt.h"
 
 #include "ui/meldungen.h"
+#include "util/einstellungen.h"
 #include "util/ordner.h"
 #include "util/sicherschreiben.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
+#include <QSettings>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+
+namespace {
+// The conflict file the end of a session wrote, until the next start names it.
+const QString KonfliktBeimEnde = QStringLiteral("KonfliktBeimEnde");
+} // namespace
 
 TForm1::~TForm1()
 {
@@ -40,7 +48,23 @@ void TForm1::Timer1Timer()
         return;
     }
     VerwaisteTemporaereEntfernen(ordner);
+    KonfliktBeimEndeMelden();
     Button3->click();
+}
+
+void TForm1::KonfliktBeimEndeMelden()
+{
+    QSettings einstellungen = Einstellungen();
+    const QString konflikt = einstellungen.value(KonfliktBeimEnde).toString();
+    if (konflikt.isEmpty())
+        return;
+    einstellungen.remove(KonfliktBeimEnde);
+    einstellungen.sync();
+    if (QFileInfo(konflikt).isFile())
+        Information(QStringLiteral("Beim letzten Ende des Programms (Abmelden oder Herunterfahren) ließen sich Ihre "
+                                   "Änderungen nicht in die Teilnehmerdatei schreiben. Sie stehen in der Datei "
+                                   "\"%1\".")
+                        .arg(Nativ(konflikt)));
 }
 
 void TForm1::MenuDateiClick()
@@ -63,11 +87,16 @@ void TForm1::MenuDateiBeendenClick()
 
 void TForm1::closeEvent(QCloseEvent *ereignis)
 {
-    // An edit that could not be written is not given up without a word.
-    if (!Speichern(false)
-        && !Frage(QStringLiteral("Die Änderungen an \"%1\" konnten nicht gespeichert werden. Trotzdem beenden?")
-                      .arg(Teilnehmer()),
-                  true)) {
+    // An edit that could not be written is not given up without a word; at
+    // the end of a session it goes into a file the next start names.
+    if (FSitzungsende) {
+        if (const QString konflikt = ZumSchlussSpeichern(); !konflikt.isEmpty())
+            Einstellungen().setValue(KonfliktBeimEnde, konflikt);
+    } else if (!Speichern(false)
+               && !Frage(QStringLiteral("Die Änderungen an \"%1\" konnten nicht gespeichert werden. Trotzdem "
+                                        "beenden?")
+                             .arg(Teilnehmer()),
+                         true)) {
         ereignis->ignore();
         return;
     }
@@ -96,4 +125,10 @@ void TForm1::AnfrageBeenden()
             break;
     }
     MenuDateiBeendenClick();
+}
+
+void TForm1::SitzungBeenden()
+{
+    FSitzungsende = true;
+    close();
 }
