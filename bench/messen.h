@@ -137,7 +137,7 @@ inline double KindZeit(const QStringList &argumente, QStringList *werte = nullpt
     QProcess kind;
     kind.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     kind.start(QCoreApplication::applicationFilePath(), argumente);
-    if (!kind.waitForFinished(120000) || kind.exitCode() != 0) {
+    if (!kind.waitForFinished(600000) || kind.exitCode() != 0) {
         std::fprintf(stderr, "Kindprozess %s fehlgeschlagen\n", qPrintable(argumente.join(' ')));
         return -1;
     }
