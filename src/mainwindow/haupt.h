@@ -280,6 +280,7 @@ private:
     void FelderLeeren();
 
     QString FDatFilename;
+    QString FKlasse, FKommentar; // whole, as set (the fields show their start)
     int FAktNummer = 0;
     int tageZahl = 0; // the day count of DatSl
     DateiStand FDateiStand; // the file as it was read or last written

@@ -26,6 +26,11 @@
 
 namespace {
 
+// Class and comment are shown up to this length: a field lays out its
+// whole text at every change, and a header line of megabytes would take
+// seconds and gigabytes each time. The values themselves stay whole.
+constexpr qsizetype Feldgrenze = 10000;
+
 void FeldSetzen(QLineEdit *feld, const QString &text)
 {
     feld->setText(text);
@@ -327,22 +332,24 @@ void TForm1::setTeilnehmer(const QString &wert)
 
 QString TForm1::Klasse() const
 {
-    return Trimmen(Edit2->text());
+    return Trimmen(FKlasse);
 }
 
 void TForm1::setKlasse(const QString &wert)
 {
-    FeldSetzen(Edit2, wert);
+    FKlasse = wert;
+    FeldSetzen(Edit2, Gekuerzt(wert, Feldgrenze));
 }
 
 QString TForm1::Kommentar() const
 {
-    return Trimmen(Edit4->text());
+    return Trimmen(FKommentar);
 }
 
 void TForm1::setKommentar(const QString &wert)
 {
-    FeldSetzen(Edit4, wert);
+    FKommentar = wert;
+    FeldSetzen(Edit4, Gekuerzt(wert, Feldgrenze));
 }
 
 QString TForm1::Datum() const

@@ -208,7 +208,7 @@ TEST_F(Berichte, SpeichernNieInDieTeilnehmerdatei)
 TEST_F(Berichte, KommentarauswertungOhneKommentareMeldet)
 {
     Teilnehmerdatei("alpha", {"3a\vbraucht Brille", T});
-    haupt->Edit4->setText("neuer Kommentar");
+    haupt->setKommentar("neuer Kommentar");
     BeiDialog([](QWidget *dialog) {
         auto *text = qobject_cast<TDruckenForm *>(dialog);
         EXPECT_EQ(text->Text(), "1.: alpha (3a): \"braucht Brille\"\n2.: Beta (4b): \"neuer Kommentar\"\n");

@@ -104,6 +104,10 @@ TEST_F(Integritaet, TextAusDerDateiBleibtUnveraendertUndUngekuerzt)
     TForm1 &f = Starten();
     f.setDatFilename("Beta");
     EXPECT_EQ(f.Anmerkung(), "er\vst");
+    // The comment field shows its start only (a field lays out its whole
+    // text); the comment itself stays whole.
+    EXPECT_EQ(f.Kommentar(), lang);
+    EXPECT_EQ(f.Edit4->text(), QString(9999, QLatin1Char('r')) + QChar(0x2026));
     f.RadioItems[1]->setChecked(true);
     f.Button1->click();
     EXPECT_EQ(TeilnehmerZeilen("Beta"), QStringList({"4b\v" + lang, "Di.\ver\vst", "1", T, "Mo.\v" + lang, "1", T}));
