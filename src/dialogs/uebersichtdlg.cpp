@@ -1,5 +1,6 @@
 #include "uebersichtdlg.h"
 
+#include "records/bloecke.h"
 #include "records/klassenuebersicht.h"
 #include "records/teilnehmerordner.h"
 #include "uebersichtmodell.h"
@@ -195,7 +196,7 @@ void TUebersichtForm::SchalterEinrichten()
 
 void TUebersichtForm::KlasseVorgeben(const QString &klasse)
 {
-    vorgabeKlasse = Trimmen(klasse);
+    vorgabeKlasse = Klassenname(klasse);
 }
 
 QString TUebersichtForm::GewaehlteKlasse() const

@@ -280,7 +280,8 @@ private:
     void FelderLeeren();
 
     QString FDatFilename;
-    QString FKlasse, FKommentar; // whole, as set (the fields show their start)
+    // Whole and trimmed, as they are read (the fields show their start as set).
+    QString FKlasse, FKommentar;
     int FAktNummer = 0;
     int tageZahl = 0; // the day count of DatSl
     DateiStand FDateiStand; // the file as it was read or last written

@@ -5,6 +5,7 @@
 
 #include "dialogs/uebersichtdlg.h"
 #include "dialogs/verlaufdlg.h"
+#include "records/bloecke.h"
 #include "util/ordner.h"
 
 #include <QAction>
@@ -42,7 +43,7 @@ void TForm1::MenuAuswVerlaufClick()
     if (!VerlaufForm)
         VerlaufForm = new TVerlaufForm(this);
     VerlaufForm->Teilnehmer = Teilnehmer();
-    VerlaufForm->Klasse = Klasse();
+    VerlaufForm->Klasse = Klassenname(Klasse());
     VerlaufForm->Zeilen = DatSl;
     VerlaufForm->SchriftartZuweisen();
     VerlaufForm->exec();

@@ -332,23 +332,23 @@ void TForm1::setTeilnehmer(const QString &wert)
 
 QString TForm1::Klasse() const
 {
-    return Trimmen(FKlasse);
+    return FKlasse;
 }
 
 void TForm1::setKlasse(const QString &wert)
 {
-    FKlasse = wert;
+    FKlasse = Trimmen(wert);
     FeldSetzen(Edit2, Gekuerzt(wert, Feldgrenze));
 }
 
 QString TForm1::Kommentar() const
 {
-    return Trimmen(FKommentar);
+    return FKommentar;
 }
 
 void TForm1::setKommentar(const QString &wert)
 {
-    FKommentar = wert;
+    FKommentar = Trimmen(wert);
     FeldSetzen(Edit4, Gekuerzt(wert, Feldgrenze));
 }
 

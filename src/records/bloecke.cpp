@@ -156,7 +156,12 @@ int DatumSuchen(const QStringList &zeilen, int abNummer, const QString &suchtext
     return 0;
 }
 
+QString Klassenname(const QString &klasse)
+{
+    return Gekuerzt(Trimmen(klasse), Klassengrenze);
+}
+
 QString KlasseAusKopf(const QString &kopfzeile)
 {
-    return Trimmen(FelderTeilen(kopfzeile).erstes);
+    return Klassenname(FelderTeilen(kopfzeile).erstes);
 }

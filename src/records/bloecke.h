@@ -100,5 +100,12 @@ QStringList TagEntfernen(const QStringList &zeilen, int nummer);
 // `suchtext` (already upper case); 0 when there is none.
 int DatumSuchen(const QStringList &zeilen, int abNummer, const QString &suchtext);
 
-// The class of a participant, from its header line, trimmed.
+// A class is a short name: lists, filters, the overview and the chart take
+// the first 200 characters of a longer one (a header line of megabytes
+// would otherwise be laid out in every list). The file keeps it whole.
+constexpr qsizetype Klassengrenze = 200;
+QString Klassenname(const QString &klasse);
+
+// The class of a participant, from its header line, trimmed (and cut as
+// Klassenname cuts it).
 QString KlasseAusKopf(const QString &kopfzeile);

@@ -112,7 +112,7 @@ UebersichtZeile TeilnehmerZaehlen(const QString &name, const QList<QStringView> 
     UebersichtZeile zeile;
     zeile.name = name;
     const Felder kopf = FelderTeilen(zeilen.first().toString());
-    zeile.klasse = Gekuerzt(Trimmen(kopf.erstes), Zellgrenze);
+    zeile.klasse = Klassenname(kopf.erstes);
     zeile.kommentar = Gekuerzt(Trimmen(kopf.zweites), Zellgrenze);
     TageDurchgehen(zeilen, [&](const TagEintrag &tag) {
         if (tag.nummer == 1)
