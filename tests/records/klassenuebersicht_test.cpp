@@ -7,6 +7,7 @@
 #include "records/bloecke.h"
 #include "records/klassenuebersicht.h"
 #include "records/teilnehmerdatei.h"
+#include "records/teilnehmerordner.h"
 #include "records/verlauf.h"
 #include "fremderbenutzer.h"
 #include "testhilfen.h"
@@ -168,6 +169,20 @@ TEST_F(Klassenuebersicht_, ZuGrosseDateiNurInIhrerKlasse)
                              "groß; Merkwerk liest Teilnehmerdateien bis 256 MB.");
     for (const UebersichtZeile &z : KlasseZaehlen(klasse, "5a", {}).zeilen)
         EXPECT_NE(z.name, "Riese");
+}
+
+TEST_F(Klassenuebersicht_, LangeKlasseGekuerztUndDochGefunden)
+{
+    // A header line without a field separator is all class: lists and the
+    // overview take its start, and find the participant by it.
+    Schreiben(klasse + "Lang.dat", Utf8Datei({QString(300, 'k'), "Mo., 4. März 2024\v", "2", Blocktrenner}));
+    const QString gekuerzt = QString(199, 'k') + QChar(0x2026);
+    EXPECT_TRUE(TeilnehmerEinlesen(klasse, QString()).klassen.contains(gekuerzt));
+    EXPECT_EQ(TeilnehmerEinlesen(klasse, gekuerzt).namen, QStringList({"Lang", "Leer"}));
+    const Klassenuebersicht uebersicht = KlasseZaehlen(klasse, gekuerzt, {});
+    ASSERT_EQ(uebersicht.zeilen.size(), 2);
+    EXPECT_EQ(uebersicht.zeilen[0].klasse, gekuerzt);
+    EXPECT_EQ(uebersicht.zeilen[0].ja, 1);
 }
 
 TEST_F(Klassenuebersicht_, AbbrechenEndetSofort)
