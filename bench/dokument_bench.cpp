@@ -49,18 +49,6 @@ QString TeilnehmerAnlegen(const QString &ordner, int tage)
     return name;
 }
 
-// The main window as the program builds it, shown, with the start-up step
-// (the participant list) left out.
-void HauptfensterZeigen(TForm1 &haupt)
-{
-    haupt.DialogeErstellen();
-    haupt.show();
-    haupt.Timer1->stop();
-    while (!haupt.windowHandle() || !haupt.windowHandle()->isExposed())
-        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    QApplication::processEvents();
-}
-
 // The fresh process that opens a participant: the main window is built
 // and shown as at start, then only the opening is timed, until day 1 is
 // painted.
@@ -94,29 +82,6 @@ int LesenKind(const QString &pfad)
     return zeichen > 0 ? 0 : 1;
 }
 
-void Ganz(int handle, const QByteArray &bytes)
-{
-    if (handle < 0 || ::write(handle, bytes.constData(), size_t(bytes.size())) != bytes.size() || ::fdatasync(handle))
-        std::fprintf(stderr, "Schreiben fehlgeschlagen\n");
-    ::close(handle);
-}
-
-// The floor of a save: the file copied to ".bak", the same bytes written
-// to a temporary file, both synced, the temporary file renamed over it.
-double BodenSpeichern(const QString &pfad)
-{
-    const QByteArray name = QFile::encodeName(pfad);
-    return Stoppen([&] {
-        QFile datei(pfad);
-        datei.open(QIODevice::ReadOnly);
-        const QByteArray bytes = datei.readAll();
-        datei.close();
-        Ganz(::open(name + ".bak", O_WRONLY | O_CREAT | O_TRUNC, 0644), bytes);
-        Ganz(::open(name + ".tmp", O_WRONLY | O_CREAT | O_TRUNC, 0644), bytes);
-        ::rename(name + ".tmp", name);
-    });
-}
-
 void SchrittFiguren(TForm1 &haupt, const QString &ordner)
 {
     for (int tage : {1000, 10000, 100000}) {
@@ -129,19 +94,8 @@ void SchrittFiguren(TForm1 &haupt, const QString &ordner)
         QFile::copy(ordner + "Merkwerk/" + name + ".dat", boden);
         ::sync();
         haupt.setDatFilename(name);
-        int runde = 0;
-        Abwechselnd(
-            figur.constData(), 11,
-            [&] {
-                haupt.setAktNummer(1);
-                haupt.Edit5->setText(QString("geändert %1").arg(++runde));
-                QApplication::processEvents();
-                return Stoppen([&] {
-                    haupt.Button1->click();
-                    QApplication::processEvents();
-                });
-            },
-            [&] { return BodenSpeichern(boden); });
+        Abwechselnd(figur.constData(), 11, SchrittMitAenderung(haupt),
+                    [&] { return BodenSpeichern(boden); });
         if (haupt.AktNummer() != 2 || !meldung.isEmpty())
             std::printf("  FEHLER: Tag %d, %s\n", haupt.AktNummer(), qPrintable(meldung));
     }

@@ -83,16 +83,6 @@ int Berichten(const std::function<bool()> &lauf)
     return ok ? 0 : 1;
 }
 
-void HauptfensterZeigen(TForm1 &haupt)
-{
-    haupt.DialogeErstellen();
-    haupt.show();
-    haupt.Timer1->stop();
-    while (!haupt.windowHandle() || !haupt.windowHandle()->isExposed())
-        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    QApplication::processEvents();
-}
-
 // Opening in a fresh process, until day 1 is painted.
 int OeffnenKind(const QString &ordner)
 {
@@ -171,29 +161,6 @@ void KindFigur(const char *name, int paare, const QStringList &programm, const Q
                 median / (dateiBytes / 1048576.0));
 }
 
-void Ganz(int handle, const QByteArray &bytes)
-{
-    if (handle < 0 || ::write(handle, bytes.constData(), size_t(bytes.size())) != bytes.size() || ::fdatasync(handle))
-        std::fprintf(stderr, "Schreiben fehlgeschlagen\n");
-    ::close(handle);
-}
-
-// The floor of a save: the file copied to ".bak", the same bytes written
-// to a temporary file, both synced, the temporary file renamed over it.
-double BodenSpeichern(const QString &pfad)
-{
-    const QByteArray name = QFile::encodeName(pfad);
-    return Stoppen([&] {
-        QFile datei(pfad);
-        datei.open(QIODevice::ReadOnly);
-        const QByteArray bytes = datei.readAll();
-        datei.close();
-        Ganz(::open(name + ".bak", O_WRONLY | O_CREAT | O_TRUNC, 0644), bytes);
-        Ganz(::open(name + ".tmp", O_WRONLY | O_CREAT | O_TRUNC, 0644), bytes);
-        ::rename(name + ".tmp", name);
-    });
-}
-
 void SchrittFigur(const QString &ordner, int paare)
 {
     if (!Gewuenscht("long_line_step_save"))
@@ -207,20 +174,8 @@ void SchrittFigur(const QString &ordner, int paare)
     HauptfensterZeigen(haupt);
     haupt.setDatFilename(Name);
     QApplication::processEvents();
-    int runde = 0;
-    Abwechselnd(
-        "long_line_step_save", paare,
-        [&] {
-            haupt.setAktNummer(1);
-            haupt.Edit5->setText(QString("geändert %1").arg(++runde));
-            QApplication::processEvents();
-            return Stoppen([&] {
-                haupt.Button1->click();
-                haupt.repaint();
-                QApplication::processEvents();
-            });
-        },
-        [&] { return BodenSpeichern(boden); });
+    Abwechselnd("long_line_step_save", paare, SchrittMitAenderung(haupt),
+                [&] { return BodenSpeichern(boden); });
     if (haupt.AktNummer() != 2 || !meldung.isEmpty())
         std::printf("  FEHLER: Tag %d, %s\n", haupt.AktNummer(), qPrintable(meldung.left(300)));
     haupt.setDatFilename(QString());

@@ -8,6 +8,7 @@
 // with the program and the floor measured by turns in the same run, so that
 // a busy machine slows both alike.
 
+#include "mainwindow/haupt.h"
 #include "records/bloecke.h"
 
 #include <QApplication>
@@ -17,10 +18,15 @@
 #include <QFile>
 #include <QProcess>
 #include <QStringList>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include <fcntl.h>
@@ -202,4 +208,56 @@ inline bool SpitzeZuruecksetzen()
 {
     QFile klaeren(QStringLiteral("/proc/self/clear_refs"));
     return klaeren.open(QIODevice::WriteOnly) && klaeren.write("5") == 1;
+}
+
+// The main window as the program builds it, shown, with the start-up step
+// (the participant list) left out.
+inline void HauptfensterZeigen(TForm1 &haupt)
+{
+    haupt.DialogeErstellen();
+    haupt.show();
+    haupt.Timer1->stop();
+    while (!haupt.windowHandle() || !haupt.windowHandle()->isExposed())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    QApplication::processEvents();
+}
+
+// A step forward with a changed remark (a save and a step), timed from the
+// click until the next day is shown; day 1 is shown and changed untimed.
+inline Messlauf SchrittMitAenderung(TForm1 &haupt)
+{
+    auto runde = std::make_shared<int>(0);
+    return [&haupt, runde] {
+        haupt.setAktNummer(1);
+        haupt.Edit5->setText(QStringLiteral("geändert %1").arg(++*runde));
+        QApplication::processEvents();
+        return Stoppen([&] {
+            haupt.Button1->click();
+            QApplication::processEvents();
+        });
+    };
+}
+
+// Writes and syncs bytes to an open file, then closes it.
+inline void GanzSchreiben(int handle, const QByteArray &bytes)
+{
+    if (handle < 0 || ::write(handle, bytes.constData(), size_t(bytes.size())) != bytes.size() || ::fdatasync(handle))
+        std::fprintf(stderr, "Schreiben fehlgeschlagen\n");
+    ::close(handle);
+}
+
+// The floor of a save: the file copied to ".bak", the same bytes written
+// to a temporary file, both synced, the temporary file renamed over it.
+inline double BodenSpeichern(const QString &pfad)
+{
+    const QByteArray name = QFile::encodeName(pfad);
+    return Stoppen([&] {
+        QFile datei(pfad);
+        datei.open(QIODevice::ReadOnly);
+        const QByteArray bytes = datei.readAll();
+        datei.close();
+        GanzSchreiben(::open(name + ".bak", O_WRONLY | O_CREAT | O_TRUNC, 0644), bytes);
+        GanzSchreiben(::open(name + ".tmp", O_WRONLY | O_CREAT | O_TRUNC, 0644), bytes);
+        ::rename(name + ".tmp", name);
+    });
 }
