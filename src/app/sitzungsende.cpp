@@ -75,10 +75,12 @@ void Beendesignale::Lesen() {}
 void SitzungsendeVerbinden(TForm1 &haupt)
 {
     // Out of every loop, also of a dialog that is open: nobody answers it now.
-    const auto beenden = [&haupt] {
+    QObject::connect(new Beendesignale(&haupt), &Beendesignale::Empfangen, &haupt, [&haupt] {
         haupt.SitzungBeenden();
         QCoreApplication::exit(0);
-    };
-    QObject::connect(new Beendesignale(&haupt), &Beendesignale::Empfangen, &haupt, beenden);
-    QObject::connect(qGuiApp, &QGuiApplication::commitDataRequest, &haupt, [beenden](QSessionManager &) { beenden(); });
+    });
+    // A commit request comes also where the session goes on (a checkpoint);
+    // the end follows from the session manager, which Qt turns into a quit.
+    QObject::connect(qGuiApp, &QGuiApplication::commitDataRequest, &haupt,
+                     [&haupt](QSessionManager &) { haupt.SitzungSichern(); });
 }

@@ -1,8 +1,9 @@
 #pragma once
 // The end of a session: a logout, a shutdown or a closed terminal sends
-// SIGTERM or SIGHUP, a session manager asks the program to commit its data.
-// Each ends the program like "&Beenden" (save, settings, end), without a
-// question nobody may be there to answer.
+// SIGTERM or SIGHUP, which end the program like "&Beenden" (save, settings,
+// end) without a question nobody may be there to answer. A session manager
+// first asks the program to commit its data: saved the same way, the end
+// is the session manager's.
 
 #include <QObject>
 

@@ -235,9 +235,13 @@ public slots:
     // (an open dialog is cancelled first, so that nothing waits on it).
     void NachVorneHolen();
     void AnfrageBeenden();
-    // The session ends (SIGTERM, SIGHUP, the session manager): closes like
-    // "&Beenden", but asks nothing, for nobody may be there to answer.
+    // The session ends (SIGTERM, SIGHUP): closes like "&Beenden", but asks
+    // nothing, for nobody may be there to answer.
     void SitzungBeenden();
+    // The session manager asks for the data, before a logout or to keep
+    // the session: the shown day and the settings are saved without a
+    // question (SitzungBeenden does the same).
+    void SitzungSichern();
 
 protected:
     void showEvent(QShowEvent *ereignis) override;

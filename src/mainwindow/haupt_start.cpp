@@ -87,22 +87,29 @@ void TForm1::MenuDateiBeendenClick()
 
 void TForm1::closeEvent(QCloseEvent *ereignis)
 {
-    // An edit that could not be written is not given up without a word; at
-    // the end of a session it goes into a file the next start names.
     if (FSitzungsende) {
-        if (const QString konflikt = ZumSchlussSpeichern(); !konflikt.isEmpty())
-            Einstellungen().setValue(KonfliktBeimEnde, konflikt);
-    } else if (!Speichern(false)
-               && !Frage(QStringLiteral("Die Änderungen an \"%1\" konnten nicht gespeichert werden. Trotzdem "
-                                        "beenden?")
-                             .arg(Teilnehmer()),
-                         true)) {
-        ereignis->ignore();
-        return;
+        SitzungSichern();
+    } else {
+        // An edit that could not be written is not given up without a word.
+        if (!Speichern(false)
+            && !Frage(QStringLiteral("Die Änderungen an \"%1\" konnten nicht gespeichert werden. Trotzdem beenden?")
+                          .arg(Teilnehmer()),
+                      true)) {
+            ereignis->ignore();
+            return;
+        }
+        RegistryLadenSpeichern(false);
     }
-    RegistryLadenSpeichern(false);
     IsClosing = true;
     ereignis->accept();
+}
+
+void TForm1::SitzungSichern()
+{
+    // The next start names the file an edit went into.
+    if (const QString konflikt = ZumSchlussSpeichern(); !konflikt.isEmpty())
+        Einstellungen().setValue(KonfliktBeimEnde, konflikt);
+    RegistryLadenSpeichern(false);
 }
 
 void TForm1::NachVorneHolen()

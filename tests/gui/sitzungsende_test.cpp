@@ -1,14 +1,17 @@
 // The end of a session: SIGTERM or SIGHUP to the running program, with an
 // edit not yet saved, ends it like "&Beenden" without a question; where the
 // file cannot take the edit, it goes into a conflict file that the next
-// start names.
+// start names. The session manager's commit request saves the same way.
 
 #include "hauptfenster.h"
 
+#include "app/sitzungsende.h"
 #include "records/bloecke.h"
 
 #include <QDir>
+#include <QLineEdit>
 #include <QProcess>
+#include <QSessionManager>
 #include <QSettings>
 
 #include <csignal>
@@ -36,8 +39,10 @@ protected:
         umgebung.insert("QT_QPA_PLATFORM", "offscreen");
         umgebung.insert("HOME", heim);
         umgebung.insert("XDG_CONFIG_HOME", heim + ".config");
-        QDir().mkpath(Ordner() + "laufzeit");
-        umgebung.insert("XDG_RUNTIME_DIR", Ordner() + "laufzeit");
+        const QString laufzeit = Ordner() + "laufzeit";
+        QDir().mkpath(laufzeit);
+        QFile::setPermissions(laufzeit, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        umgebung.insert("XDG_RUNTIME_DIR", laufzeit);
         QProcess programm;
         programm.setProcessEnvironment(umgebung);
         programm.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -99,4 +104,22 @@ TEST_F(Sitzungsende, NaechsterStartNenntDieKonfliktdatei)
                   .value("KonfliktBeimEnde")
                   .toString(),
               "");
+}
+
+TEST_F(Sitzungsende, AnfrageDesSitzungsmanagersSpeichertOhneFrage)
+{
+    Teilnehmerdatei("Beta", {"4b\v", "Mo.\valt", "0", T});
+    TForm1 &f = Starten();
+    f.setDatFilename("Beta");
+    SitzungsendeVerbinden(f);
+    f.Edit5->setText("vor dem Abmelden");
+    auto *sitzung = qApp->findChild<QSessionManager *>();
+    ASSERT_TRUE(sitzung);
+    emit qGuiApp->commitDataRequest(*sitzung);
+    EXPECT_EQ(TeilnehmerZeilen("Beta")[1], "Mo.\vvor dem Abmelden");
+    EXPECT_EQ(QSettings(QSettings::NativeFormat, QSettings::UserScope, "Merkwerk", "Merkwerk").value("Teilnehmer"),
+              "Beta");
+    EXPECT_TRUE(protokoll.meldungen.isEmpty());
+    // The end is the session manager's: a checkpoint lets the work go on.
+    EXPECT_TRUE(f.isVisible());
 }
