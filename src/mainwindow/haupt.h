@@ -268,9 +268,12 @@ private:
     void ZeilenUebernehmen(QStringList zeilen);
     // The same when the day count is known already.
     void ZeilenUebernehmen(QStringList zeilen, int tage);
-    // The file changed on disk since it was read: overwrite, or keep both.
+    // The file changed or vanished on disk since it was read: overwrite, or
+    // keep both.
     bool FremdeAenderungBehandeln(const QStringList &neu);
-    // Writes `neu` into a new conflict file beside the participant's.
+    // Writes `neu` into a new conflict file beside the participant's; true
+    // when the file holds it, with a message in `fehler` where the drive did
+    // not confirm it.
     bool KonfliktSchreiben(const QStringList &neu, QString &konflikt, QString &fehler);
     Tag AngezeigterTag() const;
     // The document's lines with the header and the shown day from the

@@ -205,13 +205,18 @@ bool TForm1::Speichern(bool unbedingtS)
         return FremdeAenderungBehandeln(neu);
     // The document and the snapshot take the new state only once it is on
     // disk: after a failure the edit stays in the fields, and the next save
-    // tries again.
+    // tries again. A failure past the rename (the folder's sync) leaves the
+    // file written: its new state is this program's own, never another's.
     QString fehler;
-    if (!ZeilenMitSicherungSchreiben(FDatFilename, neu, DatKodierung, fehler)) {
+    bool geschrieben = false;
+    const bool ok = ZeilenMitSicherungSchreiben(FDatFilename, neu, DatKodierung, fehler, &geschrieben);
+    if (!geschrieben) {
         Fehler(fehler);
         return false;
     }
     Geschrieben(std::move(neu), tage);
+    if (!ok)
+        Fehler(fehler);
     return true;
 }
 
@@ -232,16 +237,18 @@ QString TForm1::ZumSchlussSpeichern()
     QStringList neu = ZeilenMitTag(tag, tage);
     QString fehler, konflikt;
     // Nobody may be there to answer: what the file cannot take as it is
-    // goes beside it.
-    if (!InfosMitTrenner(tag.infos) && !FremdGeaendert(FDateiStand, StandVon(FDatFilename))
-        && ZeilenMitSicherungSchreiben(FDatFilename, neu, DatKodierung, fehler)) {
+    // goes beside it. A message that the drive did not confirm a write goes
+    // to the error output.
+    bool geschrieben = false;
+    if (!InfosMitTrenner(tag.infos) && !FremdGeaendert(FDateiStand, StandVon(FDatFilename)))
+        ZeilenMitSicherungSchreiben(FDatFilename, neu, DatKodierung, fehler, &geschrieben);
+    if (geschrieben) {
         Geschrieben(std::move(neu), tage);
-        return {};
-    }
-    if (!KonfliktSchreiben(neu, konflikt, fehler)) {
-        std::fputs((fehler + QLatin1Char('\n')).toLocal8Bit().constData(), stderr);
+    } else if (!KonfliktSchreiben(neu, konflikt, fehler)) {
         konflikt.clear();
     }
+    if (!fehler.isEmpty())
+        std::fputs((fehler + QLatin1Char('\n')).toLocal8Bit().constData(), stderr);
     // Whatever follows finds nothing more to save.
     SchnappschussNehmen();
     return konflikt;
@@ -249,19 +256,26 @@ QString TForm1::ZumSchlussSpeichern()
 
 bool TForm1::KonfliktSchreiben(const QStringList &neu, QString &konflikt, QString &fehler)
 {
-    // An earlier conflict's file is kept: the next one takes a number.
+    // An earlier conflict's file is kept: the next one takes a number, and
+    // none replaces another file.
     konflikt = FDatFilename + QLatin1String(".konflikt");
     for (int nummer = 2; QFileInfo::exists(konflikt); ++nummer)
         konflikt = FDatFilename + QLatin1String(".konflikt") + QString::number(nummer);
     Kodierung kodierung = DatKodierung;
-    return ZeilenSchreiben(konflikt, neu, kodierung, fehler);
+    fehler.clear();
+    bool geschrieben = false;
+    ZeilenSchreiben(konflikt, neu, kodierung, fehler, &geschrieben, true);
+    return geschrieben;
 }
 
 bool TForm1::FremdeAenderungBehandeln(const QStringList &neu)
 {
-    if (Frage(QStringLiteral("Die Datei \"%1\" wurde inzwischen von einem anderen Programm geändert. Trotzdem "
-                             "überschreiben?")
-                  .arg(Nativ(FDatFilename)))) {
+    const bool geloescht = StandVon(FDatFilename).Fehlt();
+    const QString frage = geloescht ? QStringLiteral("Die Datei \"%1\" wurde inzwischen von einem anderen Programm "
+                                                     "gelöscht. Trotzdem speichern?")
+                                    : QStringLiteral("Die Datei \"%1\" wurde inzwischen von einem anderen Programm "
+                                                     "geändert. Trotzdem überschreiben?");
+    if (Frage(frage.arg(Nativ(FDatFilename)))) {
         FDateiStand = StandVon(FDatFilename);
         return Speichern(true);
     }
@@ -272,10 +286,19 @@ bool TForm1::FremdeAenderungBehandeln(const QStringList &neu)
         Fehler(fehler);
         return false;
     }
+    if (!fehler.isEmpty())
+        Fehler(fehler);
     const QString name = Teilnehmer();
+    const QString datei = FDatFilename;
     const int nummer = FAktNummer;
     setDatFilename(name);
     setAktNummer(nummer);
+    if (geloescht) {
+        Information(QStringLiteral("Ihre Änderungen wurden in der Datei \"%1\" gespeichert.\r\nDie Datei \"%2\" gibt "
+                                   "es nicht mehr; der Teilnehmer \"%3\" wurde geschlossen.")
+                        .arg(Nativ(konflikt), Nativ(datei), name));
+        return true;
+    }
     Information(QStringLiteral("Ihre Änderungen wurden in der Datei \"%1\" gespeichert.\r\nDer Teilnehmer \"%2\" "
                                "wurde so, wie ihn das andere Programm gespeichert hat, neu geladen.")
                     .arg(Nativ(konflikt), name));

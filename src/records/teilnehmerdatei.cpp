@@ -119,22 +119,25 @@ bool ErsteZeileLesen(const Ordnerhandle &ordner, const QString &name, QString &z
 }
 
 bool ZeilenSchreiben(const QString &pfad, const QStringList &zeilen, Kodierung &kodierung,
-                     QString &fehler)
+                     QString &fehler, bool *inhaltNeu, bool neu)
 {
     Kodierung neueKodierung = kodierung;
     const QByteArray bytes = ZeilenInBytes(zeilen, neueKodierung);
-    if (!BytesSchreiben(pfad, bytes, fehler))
-        return false;
-    kodierung = neueKodierung;
-    return true;
+    bool geschrieben = false;
+    const bool ok = BytesSchreiben(pfad, bytes, fehler, neu, &geschrieben);
+    if (geschrieben)
+        kodierung = neueKodierung;
+    if (inhaltNeu)
+        *inhaltNeu = geschrieben;
+    return ok;
 }
 
 bool ZeilenMitSicherungSchreiben(const QString &pfad, const QStringList &zeilen,
-                                 Kodierung &kodierung, QString &fehler)
+                                 Kodierung &kodierung, QString &fehler, bool *inhaltNeu)
 {
     // The old backup copy goes only when the new one exists; a failure here
     // keeps the old one and does not stop the save.
     if (QFile::exists(pfad))
         KopieErsetzen(pfad, pfad + QLatin1String(".bak"));
-    return ZeilenSchreiben(pfad, zeilen, kodierung, fehler);
+    return ZeilenSchreiben(pfad, zeilen, kodierung, fehler, inhaltNeu);
 }

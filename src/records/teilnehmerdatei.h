@@ -47,11 +47,13 @@ private:
 };
 
 // Writes a whole file without ever leaving it truncated; `kodierung` tells
-// afterwards in which encoding it was written.
+// afterwards in which encoding it was written. `inhaltNeu` as for
+// BytesSchreiben: whether the file holds the lines, also after a failure
+// past the rename; with `neu` no existing file is replaced.
 bool ZeilenSchreiben(const QString &pfad, const QStringList &zeilen, Kodierung &kodierung,
-                     QString &fehler);
+                     QString &fehler, bool *inhaltNeu = nullptr, bool neu = false);
 
 // The document's save: the file is copied to "<file>.bak" first (failures
 // there are ignored), then written anew.
 bool ZeilenMitSicherungSchreiben(const QString &pfad, const QStringList &zeilen,
-                                 Kodierung &kodierung, QString &fehler);
+                                 Kodierung &kodierung, QString &fehler, bool *inhaltNeu = nullptr);

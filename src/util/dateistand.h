@@ -10,6 +10,8 @@ struct DateiStand {
     qint64 geaendert = 0; // nanoseconds
     quint64 kennung = 0;  // the file's number on its drive
     bool operator==(const DateiStand &) const = default;
+    // Whether the look found that there is no such file.
+    bool Fehlt() const { return bekannt && groesse < 0; }
 };
 DateiStand StandVon(const QString &pfad);
 

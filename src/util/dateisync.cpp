@@ -35,6 +35,22 @@ int AufDatentraeger(int handle)
     return festerSync ? festerSync(handle) : SystemSync(handle);
 }
 
+int OrdnerAufDatentraeger(int handle)
+{
+    if (festerSync)
+        return festerSync(handle);
+#ifdef Q_OS_WIN
+    Q_UNUSED(handle);
+    return 0; // Windows keeps the folder entries itself
+#else
+    int ergebnis;
+    do
+        ergebnis = ::fsync(handle);
+    while (ergebnis != 0 && errno == EINTR);
+    return ergebnis == 0 || errno == EINVAL ? 0 : errno;
+#endif
+}
+
 void AufDatentraegerFestlegen(std::function<int(int)> sync)
 {
     festerSync = std::move(sync);

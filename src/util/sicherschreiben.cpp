@@ -74,9 +74,7 @@ int OrdnerEintraegeSyncen(const QString &ordner)
                               O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (handle < 0)
         return errno;
-    int fehler = 0;
-    if (::fsync(handle) != 0 && errno != EINVAL) // some file systems cannot sync a folder
-        fehler = errno;
+    const int fehler = OrdnerAufDatentraeger(handle);
     ::close(handle);
     return fehler;
 }

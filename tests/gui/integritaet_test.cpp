@@ -7,6 +7,7 @@
 #include "dialogs/tldlg.h"
 #include "dialogs/tncreatedlg.h"
 #include "records/bloecke.h"
+#include "util/dateisync.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,6 +16,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextEdit>
+
+#include <cerrno>
+#include <sys/stat.h>
 
 namespace {
 const QString T = Blocktrenner;
@@ -34,6 +38,12 @@ QByteArray Fixture(const QString &name)
 class Integritaet : public Hauptfenster
 {
 protected:
+    void TearDown() override
+    {
+        AufDatentraegerFestlegen({});
+        Hauptfenster::TearDown();
+    }
+
     TForm1 &MitBeta()
     {
         Teilnehmerdatei("Beta", ZweiTage());
@@ -260,6 +270,65 @@ TEST_F(Integritaet, AenderungDurchEinAnderesProgrammGehtNichtVerloren)
     protokoll.antworten << true;
     f.Button1->click();
     EXPECT_EQ(TeilnehmerZeilen("Beta")[1], "Di.\vdoch von hier");
+}
+
+TEST_F(Integritaet, NichtBestaetigterOrdnerSyncIstKeineFremdeAenderung)
+{
+    TForm1 &f = MitBeta();
+    const QByteArray vorher = Lesen(Daten() + "Beta.dat");
+    // The drive fails to sync the folder after the rename: the file holds
+    // the edit, and the program knows it for its own.
+    AufDatentraegerFestlegen([](int handle) {
+        struct stat info {};
+        return ::fstat(handle, &info) == 0 && S_ISDIR(info.st_mode) ? EIO : 0;
+    });
+    f.Edit5->setText("bearbeitet");
+    f.Button1->click();
+    AufDatentraegerFestlegen({});
+    ASSERT_EQ(protokoll.meldungen.size(), 1);
+    EXPECT_EQ(protokoll.meldungen[0].art, MeldungsArt::Fehler);
+    EXPECT_TRUE(protokoll.Texte()[0].startsWith("Der Datenträger hat nicht bestätigt, dass die Datei \"" + Daten()
+                                                + "Beta.dat\" dauerhaft gespeichert ist."))
+        << protokoll.Texte()[0].toStdString();
+    EXPECT_EQ(f.NummerText(), "Nummer: 2/2"); // the step went on
+    EXPECT_EQ(TeilnehmerZeilen("Beta")[1], "Di.\vbearbeitet");
+    EXPECT_EQ(Lesen(Daten() + "Beta.dat.bak"), vorher);
+    // No question about a change of its own; the backup copy keeps the
+    // version before the edit until the next save.
+    protokoll.Leeren();
+    f.Button2->click();
+    EXPECT_EQ(Lesen(Daten() + "Beta.dat.bak"), vorher);
+    f.Edit5->setText("weiter");
+    f.Button1->click();
+    EXPECT_TRUE(protokoll.meldungen.isEmpty()) << protokoll.Texte().join(" | ").toStdString();
+    EXPECT_EQ(TeilnehmerZeilen("Beta")[1], "Di.\vweiter");
+}
+
+TEST_F(Integritaet, VonAussenGeloeschterTeilnehmer)
+{
+    TForm1 &f = MitBeta();
+    f.Edit5->setText("von hier");
+    ASSERT_TRUE(QFile::remove(Daten() + "Beta.dat"));
+    // Nein: the edit goes beside the vanished file, and the message says so.
+    protokoll.antworten << false;
+    f.Button1->click();
+    ASSERT_EQ(protokoll.meldungen.size(), 2);
+    EXPECT_EQ(protokoll.Texte()[0], "Die Datei \"" + Daten() + "Beta.dat\" wurde inzwischen von einem anderen Programm "
+                                    "gelöscht. Trotzdem speichern?");
+    EXPECT_EQ(protokoll.Texte()[1], "Ihre Änderungen wurden in der Datei \"" + Daten()
+                                        + "Beta.dat.konflikt\" gespeichert.\r\nDie Datei \"" + Daten()
+                                        + "Beta.dat\" gibt es nicht mehr; der Teilnehmer \"Beta\" wurde geschlossen.");
+    EXPECT_TRUE(Lesen(Daten() + "Beta.dat.konflikt").contains("Di.\vvon hier"));
+    EXPECT_FALSE(QFile::exists(Daten() + "Beta.dat"));
+    EXPECT_EQ(f.Teilnehmer(), "");
+    // Ja writes the participant anew.
+    Teilnehmerdatei("Beta", ZweiTage());
+    f.setDatFilename("Beta");
+    f.Edit5->setText("wieder da");
+    ASSERT_TRUE(QFile::remove(Daten() + "Beta.dat"));
+    protokoll.antworten << true;
+    f.Button1->click();
+    EXPECT_EQ(TeilnehmerZeilen("Beta")[1], "Di.\vwieder da");
 }
 
 TEST_F(Integritaet, SonderbareDateien)

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <sys/stat.h>
 
 class SicherSchreiben : public Umgebung
 {
@@ -48,6 +49,35 @@ TEST_F(SicherSchreiben, FehlgeschlagenerSyncIstFehlgeschlagenesSpeichern)
     EXPECT_FALSE(ok);
     EXPECT_TRUE(fehler.endsWith(QStringLiteral("Der Datenträger meldet einen Lese- oder Schreibfehler."))) << fehler.toStdString();
     EXPECT_EQ(Lesen(pfad), "alt\r\n");
+}
+
+TEST_F(SicherSchreiben, OrdnerSyncNachDemUmbenennenMeldetDieGeschriebeneDatei)
+{
+    // The folder's sync fails after the rename: the file holds the new
+    // content, and the message says that it was written.
+    const QString pfad = Ordner() + QLatin1String("Beta.dat");
+    Schreiben(pfad, "alt\r\n");
+    AufDatentraegerFestlegen([](int handle) {
+        struct stat info {};
+        return ::fstat(handle, &info) == 0 && S_ISDIR(info.st_mode) ? EIO : 0;
+    });
+    QString fehler;
+    bool inhaltNeu = false;
+    const bool ok = BytesSchreiben(pfad, "neu\r\n", fehler, false, &inhaltNeu);
+    AufDatentraegerFestlegen({});
+    EXPECT_FALSE(ok);
+    EXPECT_TRUE(inhaltNeu);
+    EXPECT_EQ(Lesen(pfad), "neu\r\n");
+    EXPECT_EQ(fehler, QStringLiteral("Der Datenträger hat nicht bestätigt, dass die Datei \"%1\" dauerhaft gespeichert "
+                                     "ist. Der Datenträger meldet einen Lese- oder Schreibfehler.\r\nBitte prüfen Sie "
+                                     "den Datenträger und sichern Sie Ihre Daten.")
+                          .arg(pfad));
+    // A failure before it: the old content, and no claim that it is written.
+    AufDatentraegerFestlegen([](int) { return EIO; });
+    EXPECT_FALSE(BytesSchreiben(pfad, "neuer\r\n", fehler, false, &inhaltNeu));
+    AufDatentraegerFestlegen({});
+    EXPECT_FALSE(inhaltNeu);
+    EXPECT_EQ(Lesen(pfad), "neu\r\n");
 }
 
 TEST_F(SicherSchreiben, BehaeltDieRechteUndSchreibtDasZielEinerVerknuepfung)
