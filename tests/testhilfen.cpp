@@ -26,6 +26,7 @@
 #include <csignal>
 #include <sys/fsuid.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -292,6 +293,21 @@ void MitDateigrenze(qint64 bytes, const std::function<void()> &aktion)
     setrlimit(RLIMIT_FSIZE, &klein);
     aktion();
     setrlimit(RLIMIT_FSIZE, &alt);
+}
+
+void MitDateimaske(unsigned maske, const std::function<void()> &aktion)
+{
+    const mode_t vorher = ::umask(mode_t(maske));
+    aktion();
+    ::umask(vorher);
+}
+
+int Rechte(const QString &pfad)
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(pfad).constData(), &info) != 0)
+        return -1;
+    return int(info.st_mode & 07777);
 }
 
 void Umgebung::OhneSchreibrecht(const QString &ordner, const std::function<void()> &aktion) const

@@ -103,6 +103,11 @@ bool Warten(std::function<bool()> bedingung, int frist = 5000);
 // also for root, as on a full disk.
 void MitDateigrenze(qint64 bytes, const std::function<void()> &aktion);
 
+// Runs `aktion` under the file mask `maske` (the umask), then restores it.
+void MitDateimaske(unsigned maske, const std::function<void()> &aktion);
+// The permission bits of a file or folder (as 0600), -1 when there is none.
+int Rechte(const QString &pfad);
+
 // Puts `text` on the clipboard and pastes it into `ziel` with Ctrl+V.
 void Einfuegen(QWidget *ziel, const QString &text);
 

@@ -43,7 +43,7 @@ void TForm1::Timer1Timer()
 {
     Timer1->stop();
     const QString ordner = OrdnerTeil(FDatFilename);
-    if (!QDir(ordner).exists() && !QDir().mkpath(ordner)) {
+    if (!PrivatenOrdnerAnlegen(ordner)) {
         Information(QStringLiteral("Der Ordner \"%1\" kann nicht angelegt werden!").arg(Nativ(ordner)));
         return;
     }

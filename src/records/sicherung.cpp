@@ -5,6 +5,7 @@
 #include "util/dateifehler.h"
 #include "util/dateikopie.h"
 #include "util/laufwerke.h"
+#include "util/ordner.h"
 #include "util/sicherschreiben.h"
 
 #include <QDir>
@@ -14,11 +15,6 @@
 #include <QThread>
 
 namespace {
-
-bool OrdnerAnlegen(const QString &ordner)
-{
-    return QDir(ordner).exists() || QDir().mkpath(ordner);
-}
 
 QString OhneTrenner(const QString &ordner)
 {
@@ -103,7 +99,7 @@ bool LaufwerkGeeignet(const QString &wurzel, bool sichernS)
     const QString ordner = SicherungsOrdner(wurzel);
     if (!sichernS)
         return QDir(ordner).exists();
-    const bool geeignet = QDir().mkpath(ordner);
+    const bool geeignet = PrivatenOrdnerAnlegen(ordner);
     QThread::msleep(10);
     if (geeignet)
         QDir().rmdir(ordner);
@@ -147,11 +143,11 @@ Vorbereitung SicherungVorbereiten(const QString &datenOrdner, const QString &wur
                                   bool verschluesseltS)
 {
     const QString sicherung = SicherungsOrdner(wurzel);
-    if (!OrdnerAnlegen(datenOrdner))
+    if (!PrivatenOrdnerAnlegen(datenOrdner))
         return Ergebnis(Vorbereitung::DatenOrdnerFehlt);
     if (!AufDemLaufwerk(sicherung, wurzel))
         return Ergebnis(Vorbereitung::OrdnerVerlaesstLaufwerk);
-    if (sichernS && !OrdnerAnlegen(sicherung))
+    if (sichernS && !PrivatenOrdnerAnlegen(sicherung))
         return Ergebnis(Vorbereitung::SicherungsOrdnerFehlt);
     if (verschluesseltS) {
         if (!sichernS)

@@ -70,6 +70,19 @@ bool OrdnerAnlegbar(const QString &pfad)
     return probe.isValid();
 }
 
+bool PrivatenOrdnerAnlegen(const QString &pfad)
+{
+    const QString ordner = QDir::cleanPath(pfad);
+    if (QFileInfo(ordner).isDir())
+        return true;
+    constexpr QFileDevice::Permissions NurBenutzer =
+        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+    if (!QDir().mkpath(QFileInfo(ordner).path()) || !QDir().mkdir(ordner, NurBenutzer))
+        return QFileInfo(ordner).isDir(); // made by another at the same moment
+    QFile::setPermissions(ordner, NurBenutzer); // the file mask may have taken more
+    return true;
+}
+
 QString OrdnerTeil(const QString &pfad)
 {
     return pfad.left(pfad.lastIndexOf(QLatin1Char('/')) + 1);

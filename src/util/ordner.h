@@ -20,6 +20,11 @@ void ProgrammordnerFestlegen(const QString &pfad);
 // that rights, access lists and read-only mounts all count.
 bool OrdnerAnlegbar(const QString &pfad);
 
+// Makes a folder that holds pupils' data, readable by the user alone
+// (0700 whatever the file mask; its missing parents as usual). A folder that
+// exists keeps its permissions. False when there is no such folder after.
+bool PrivatenOrdnerAnlegen(const QString &pfad);
+
 // The folder part of a path, with its trailing "/" ("a/b.dat" gives "a/").
 QString OrdnerTeil(const QString &pfad);
 // The name part of a path ("a/b.dat" gives "b.dat"; "a/" gives "").

@@ -51,7 +51,7 @@ int NeuOeffnen(const QString &pfad)
 {
     int handle;
     do
-        handle = ::open(Lokal(pfad).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        handle = ::open(Lokal(pfad).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     while (handle < 0 && errno == EINTR);
     return handle;
 }
@@ -94,13 +94,15 @@ int TemporaerAnlegen(const QString &ziel, QString &temporaer)
 }
 
 // The temporary file takes the old file's permissions, as the old file
-// had them (a new file keeps what the user's file mask gives).
+// had them; a new file is the user's alone, whatever the file mask, for it
+// holds a pupil's record (where the drive keeps no permissions, nothing
+// changes).
 void RechteUebernehmen(int handle, const QString &ziel)
 {
 #ifndef Q_OS_WIN
     struct stat alt {};
-    if (::stat(Lokal(ziel).constData(), &alt) == 0 && S_ISREG(alt.st_mode))
-        ::fchmod(handle, alt.st_mode & 07777);
+    const bool vorhanden = ::stat(Lokal(ziel).constData(), &alt) == 0 && S_ISREG(alt.st_mode);
+    ::fchmod(handle, vorhanden ? alt.st_mode & 07777 : 0600);
 #else
     Q_UNUSED(handle);
     Q_UNUSED(ziel);

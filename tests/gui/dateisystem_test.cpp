@@ -6,11 +6,13 @@
 
 #include "dialogs/sicherndlg.h"
 #include "dialogs/tldlg.h"
+#include "dialogs/tncreatedlg.h"
 #include "records/bloecke.h"
 #include "util/dateisync.h"
 #include "util/laufwerke.h"
 
 #include <QDir>
+#include <QLineEdit>
 #include <QFile>
 #include <QListWidget>
 #include <QPushButton>
@@ -140,4 +142,63 @@ TEST_F(Dateisystem, VollerStickUndFehlgeschlagenerSync)
     ASSERT_EQ(protokoll.meldungen.size(), 1);
     EXPECT_EQ(protokoll.meldungen[0].art, MeldungsArt::Fehler);
     EXPECT_TRUE(protokoll.Texte()[0].startsWith("Fehler beim Kopieren der Datei"));
+}
+
+TEST_F(Dateisystem, PrivateDateienUnterJederDateimaske)
+{
+    // Whatever the file mask, what the program makes with pupils' data is
+    // readable by the user alone: another user of a shared school computer
+    // sees neither the names nor the records.
+    const QString stick = Ordner() + "stick/";
+    const QString einstellungen = Ordner() + "config/Merkwerk/";
+    for (const unsigned maske : {000u, 022u}) {
+        SCOPED_TRACE(maske);
+        QDir(Daten()).removeRecursively();
+        QDir(stick).removeRecursively();
+        QDir(einstellungen).removeRecursively();
+        QDir().mkpath(stick);
+        MitDateimaske(maske, [&] {
+            TForm1 &f = Starten();
+            BeiDialog([](QWidget *dialog) {
+                auto *neu = qobject_cast<TTnCreateForm *>(dialog);
+                ASSERT_TRUE(neu);
+                neu->Edit1->setText("Kappa");
+                neu->Edit2->setText("5a");
+                neu->Button1->click();
+            });
+            f.MenuAktNeuenTeilnehmer->trigger();
+            f.Edit5->setText("Legasthenie");
+            ASSERT_TRUE(f.Speichern(false));
+            // Changed from outside: Nein puts this copy's edit beside it.
+            Teilnehmerdatei("Kappa", {"5a\v", "Mo.\v", "0", T});
+            f.Edit5->setText("noch etwas");
+            protokoll.antworten << false;
+            ASSERT_TRUE(f.Speichern(false));
+            Sichern(stick);
+            f.close();
+        });
+        EXPECT_EQ(Rechte(Daten()), 0700);
+        for (const QString &datei : QStringList{"Kappa.dat", "Kappa.dat.bak", "Kappa.dat.konflikt"})
+            EXPECT_EQ(Rechte(Daten() + datei), 0600) << datei.toStdString();
+        EXPECT_EQ(Rechte(stick + "MwDaten"), 0700);
+        EXPECT_EQ(Rechte(stick + "MwDaten/Kappa.dat"), 0600);
+        EXPECT_EQ(Rechte(einstellungen), 0700);
+        EXPECT_EQ(Rechte(einstellungen + "Merkwerk.conf"), 0600);
+        EXPECT_TRUE(Lesen(einstellungen + "Merkwerk.conf").contains("Teilnehmer=Kappa"));
+    }
+
+    // What exists keeps its permissions, also where a save replaces it.
+    const QFileDevice::Permissions offen = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                                           | QFileDevice::ReadOther;
+    QFile::setPermissions(Daten(), offen | QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther);
+    QFile::setPermissions(Daten() + "Kappa.dat", offen);
+    QFile::setPermissions(einstellungen + "Merkwerk.conf", offen);
+    TForm1 &f = Starten();
+    f.setDatFilename("Kappa");
+    f.Edit5->setText("später");
+    ASSERT_TRUE(f.Speichern(false));
+    f.close();
+    EXPECT_EQ(Rechte(Daten()), 0755);
+    EXPECT_EQ(Rechte(Daten() + "Kappa.dat"), 0644);
+    EXPECT_EQ(Rechte(einstellungen + "Merkwerk.conf"), 0644);
 }

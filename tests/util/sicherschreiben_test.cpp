@@ -1,5 +1,6 @@
 #include "testhilfen.h"
 #include "util/dateisync.h"
+#include "util/ordner.h"
 #include "util/sicherschreiben.h"
 
 #include <QDateTime>
@@ -93,6 +94,40 @@ TEST_F(SicherSchreiben, BehaeltDieRechteUndSchreibtDasZielEinerVerknuepfung)
     EXPECT_TRUE(QFileInfo(link).isSymLink());
     EXPECT_EQ(Lesen(ziel), "neu\r\n");
     EXPECT_EQ(QFile::permissions(ziel), rechte);
+}
+
+TEST_F(SicherSchreiben, NeueDateienUndOrdnerNurFuerDenBenutzer)
+{
+    for (const unsigned maske : {000u, 022u}) {
+        SCOPED_TRACE(maske);
+        const QString ordner = Ordner() + QString::number(maske) + QLatin1String("/Merkwerk/");
+        const QString alt = Ordner() + QString::number(maske) + QLatin1String("/alt.dat");
+        MitDateimaske(maske, [&] {
+            ASSERT_TRUE(PrivatenOrdnerAnlegen(ordner));
+            // The temporary file too, while it is being written.
+            int waehrendDesSchreibens = -1;
+            AufDatentraegerFestlegen([&](int handle) {
+                struct stat info {};
+                if (::fstat(handle, &info) == 0 && S_ISREG(info.st_mode))
+                    waehrendDesSchreibens = int(info.st_mode & 07777);
+                return 0;
+            });
+            QString fehler;
+            EXPECT_TRUE(BytesSchreiben(ordner + QLatin1String("Beta.dat"), "neu\r\n", fehler));
+            EXPECT_EQ(waehrendDesSchreibens, 0600);
+            AufDatentraegerFestlegen({});
+            // What exists keeps its permissions.
+            Schreiben(alt, "alt\r\n");
+            QFile::setPermissions(alt, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                                           | QFileDevice::ReadOther);
+            EXPECT_TRUE(BytesSchreiben(alt, "neu\r\n", fehler));
+            EXPECT_TRUE(PrivatenOrdnerAnlegen(Ordner() + QString::number(maske)));
+        });
+        EXPECT_EQ(Rechte(ordner), 0700);
+        EXPECT_EQ(Rechte(ordner + QLatin1String("Beta.dat")), 0600);
+        EXPECT_EQ(Rechte(alt), 0644);
+        EXPECT_EQ(Rechte(Ordner() + QString::number(maske)), 0777 & ~maske);
+    }
 }
 
 TEST_F(SicherSchreiben, VerwaisteTemporaereDateienGehenNachEinerStunde)
