@@ -7,7 +7,6 @@
 #include "sicherschreiben.h"
 
 #include <QFile>
-#include <QRandomGenerator>
 
 #include <cstring>
 
@@ -99,8 +98,7 @@ bool DateienGleich(const QString &a, const QString &b, const std::function<void(
 bool KopieErsetzen(const QString &quelle, const QString &ziel)
 {
     const QString echt = LinkAufloesen(quelle);
-    const QString zwischen = OrdnerTeil(ziel) + QLatin1Char('.') + NamensTeil(ziel) + QLatin1Char('.')
-                             + QString::number(QRandomGenerator::global()->generate(), 36);
+    const QString zwischen = TemporaererName(OrdnerTeil(ziel));
     // The second name is made under a temporary name and renamed over the
     // old copy, so that the old copy stays until the new one exists.
     if (ZweitenNamenGeben(echt, zwischen) == 0) {

@@ -83,9 +83,8 @@ int OrdnerEintraegeSyncen(const QString &ordner)
 // A new temporary file beside `ziel`, never one that exists already.
 int TemporaerAnlegen(const QString &ziel, QString &temporaer)
 {
-    const QString basis = OrdnerTeil(ziel) + QLatin1Char('.') + NamensTeil(ziel) + QLatin1Char('.');
     for (int versuch = 0; versuch < 100; ++versuch) {
-        temporaer = basis + QString::number(QRandomGenerator::global()->generate(), 36);
+        temporaer = TemporaererName(OrdnerTeil(ziel));
         const int handle = NeuOeffnen(temporaer);
         if (handle >= 0 || errno != EEXIST)
             return handle;
@@ -111,12 +110,19 @@ void RechteUebernehmen(int handle, const QString &ziel)
 
 } // namespace
 
+QString TemporaererName(const QString &ordner)
+{
+    return ordner + QLatin1String(".merkwerk-") + QString::number(QRandomGenerator::global()->generate64(), 36);
+}
+
 void VerwaisteTemporaereEntfernen(const QString &ordner)
 {
-    // The names TemporaerAnlegen gives: "." + the file's name + "." + a
-    // random number, for participant files, backup copies and conflicts.
-    static const QRegularExpression muster(QStringLiteral("^\\..+\\.(dat|bak|konflikt|mwsich)\\.[0-9a-z]{1,13}$"),
-                                           QRegularExpression::CaseInsensitiveOption);
+    // The names TemporaererName gives, and those of earlier versions: "."
+    // + the file's name + "." + a random number, for participant files,
+    // backup copies, conflicts and the encrypted backup.
+    static const QRegularExpression muster(
+        QStringLiteral("^(\\.merkwerk-[0-9a-z]{1,13}|\\..+\\.(dat|bak|konflikt[0-9]*|mwsich)\\.[0-9a-z]{1,13})$"),
+        QRegularExpression::CaseInsensitiveOption);
     const QDateTime grenze = QDateTime::currentDateTime().addSecs(-3600);
     for (const QFileInfo &datei : QDir(ordner).entryInfoList({QStringLiteral(".*")}, QDir::Files | QDir::Hidden)) {
         if (muster.match(datei.fileName()).hasMatch() && datei.lastModified() < grenze)

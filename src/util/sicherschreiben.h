@@ -51,6 +51,11 @@ private:
 // Makes the entries of a folder (renamed files) durable; 0 or the error.
 int OrdnerSyncen(const QString &ordner);
 
+// The name of a new temporary file in `ordner`: a fixed prefix and a random
+// part, as short whatever the name of the file it will replace (one near
+// the file system's limit too).
+QString TemporaererName(const QString &ordner);
+
 // Temporary files that a write cut off in `ordner` left behind (a crash, a
 // stick pulled out) go again once they are an hour old; younger ones may
 // belong to a write still running in another copy of the program.

@@ -1,6 +1,7 @@
 #include "records/teilnehmerdatei.h"
 #include "testhilfen.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <sys/stat.h>
@@ -139,4 +140,19 @@ TEST_F(Dateischreiben, SicherungskopieBleibtWennDasSchreibenScheitert)
     ASSERT_TRUE(ZeilenMitSicherungSchreiben(pfad, {"Stand 3"}, k, fehler));
     EXPECT_EQ(Lesen(pfad + QLatin1String(".bak")), "Stand 2\r\n");
     EXPECT_EQ(Lesen(pfad), "Stand 3\r\n");
+}
+
+TEST_F(Dateischreiben, NameAnDerGrenzeBekommtSicherungUndKonflikt)
+{
+    // 244 bytes: "<name>.dat.bak" still fits the file system's 255, the
+    // temporary files beside it must be short to fit as well.
+    const QString pfad = Ordner() + QStringLiteral("€").repeated(80) + ".dat";
+    Schreiben(pfad, Utf8Datei({"alt"}));
+    Kodierung k = Kodierung::Utf8MitMarke;
+    QString fehler;
+    ASSERT_TRUE(ZeilenMitSicherungSchreiben(pfad, {"neu"}, k, fehler)) << fehler.toStdString();
+    EXPECT_EQ(Lesen(pfad + ".bak"), Utf8Datei({"alt"}));
+    ASSERT_TRUE(ZeilenSchreiben(pfad + ".konflikt", {"meins"}, k, fehler, nullptr, true)) << fehler.toStdString();
+    EXPECT_EQ(Lesen(pfad + ".konflikt"), Utf8Datei({"meins"}));
+    EXPECT_EQ(QDir(Ordner()).entryList(QDir::Files | QDir::Hidden).size(), 3);
 }

@@ -132,7 +132,8 @@ TEST_F(SicherSchreiben, NeueDateienUndOrdnerNurFuerDenBenutzer)
 
 TEST_F(SicherSchreiben, VerwaisteTemporaereDateienGehenNachEinerStunde)
 {
-    const QStringList alt = {".Beta.dat.k3j9x", ".Beta.dat.bak.0a1b2c", ".Beta.dat.konflikt.zz"};
+    const QStringList alt = {".Beta.dat.k3j9x", ".Beta.dat.bak.0a1b2c", ".Beta.dat.konflikt.zz",
+                             ".Beta.dat.konflikt2.zz", ".merkwerk-k3j9x0a1b2c"};
     for (const QString &name : alt) {
         Schreiben(Ordner() + name, "halb");
         QFile datei(Ordner() + name);
@@ -141,9 +142,10 @@ TEST_F(SicherSchreiben, VerwaisteTemporaereDateienGehenNachEinerStunde)
     }
     // Young ones, and files that only look alike, stay.
     Schreiben(Ordner() + ".Gamma.dat.abc", "läuft noch");
+    Schreiben(Ordner() + ".merkwerk-1x2y3z", "läuft auch noch");
     Schreiben(Ordner() + ".profile", "x");
     Schreiben(Ordner() + "Beta.dat", "ganz");
     VerwaisteTemporaereEntfernen(Ordner());
     EXPECT_EQ(QDir(Ordner()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
-              QStringList({".Gamma.dat.abc", ".profile", "Beta.dat"}));
+              QStringList({".Gamma.dat.abc", ".merkwerk-1x2y3z", ".profile", "Beta.dat"}));
 }
