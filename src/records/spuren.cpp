@@ -1,6 +1,7 @@
 #include "spuren.h"
 
 #include "util/ordner.h"
+#include "util/sicherschreiben.h"
 
 #include <QCollator>
 #include <QDir>
@@ -25,13 +26,15 @@ QFileInfoList Eintraege(const QString &ordner)
 QStringList TeilnehmerSpuren(const QString &ordner, const QString &datei)
 {
     const QString name = QRegularExpression::escape(datei);
-    // Temporary files are "." + the name + "." + a random number.
+    // Temporary files of earlier versions are "." + the name + "." + a
+    // random number. Today's carry no name: a cut-off one may hold this
+    // pupil's record and is only a leftover, so every one goes along.
     const QRegularExpression kopie(QStringLiteral("^%1%2$").arg(name, KopieMuster));
     const QRegularExpression temporaer(QStringLiteral("^\\.%1%2?\\.[0-9a-z]{1,13}$").arg(name, KopieMuster));
     QStringList spuren;
     for (const QFileInfo &eintrag : Eintraege(ordner)) {
         const QString n = eintrag.fileName();
-        if (n != datei && (kopie.match(n).hasMatch() || temporaer.match(n).hasMatch()))
+        if (n != datei && (kopie.match(n).hasMatch() || temporaer.match(n).hasMatch() || IstTemporaererName(n)))
             spuren << n;
     }
     std::sort(spuren.begin(), spuren.end());

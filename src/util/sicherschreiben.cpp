@@ -115,17 +115,24 @@ QString TemporaererName(const QString &ordner)
     return ordner + QLatin1String(".merkwerk-") + QString::number(QRandomGenerator::global()->generate64(), 36);
 }
 
+bool IstTemporaererName(const QString &name)
+{
+    static const QRegularExpression muster(QStringLiteral("^\\.merkwerk-[0-9a-z]{1,13}$"));
+    return muster.match(name).hasMatch();
+}
+
 void VerwaisteTemporaereEntfernen(const QString &ordner)
 {
-    // The names TemporaererName gives, and those of earlier versions: "."
-    // + the file's name + "." + a random number, for participant files,
+    // Besides the names TemporaererName gives, those of earlier versions:
+    // "." + the file's name + "." + a random number, for participant files,
     // backup copies, conflicts and the encrypted backup.
-    static const QRegularExpression muster(
-        QStringLiteral("^(\\.merkwerk-[0-9a-z]{1,13}|\\..+\\.(dat|bak|konflikt[0-9]*|mwsich)\\.[0-9a-z]{1,13})$"),
+    static const QRegularExpression frueher(
+        QStringLiteral("^\\..+\\.(dat|bak|konflikt[0-9]*|mwsich)\\.[0-9a-z]{1,13}$"),
         QRegularExpression::CaseInsensitiveOption);
     const QDateTime grenze = QDateTime::currentDateTime().addSecs(-3600);
     for (const QFileInfo &datei : QDir(ordner).entryInfoList({QStringLiteral(".*")}, QDir::Files | QDir::Hidden)) {
-        if (muster.match(datei.fileName()).hasMatch() && datei.lastModified() < grenze)
+        const QString name = datei.fileName();
+        if ((IstTemporaererName(name) || frueher.match(name).hasMatch()) && datei.lastModified() < grenze)
             QFile::remove(datei.filePath());
     }
 }

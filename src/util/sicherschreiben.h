@@ -55,6 +55,8 @@ int OrdnerSyncen(const QString &ordner);
 // part, as short whatever the name of the file it will replace (one near
 // the file system's limit too).
 QString TemporaererName(const QString &ordner);
+// Whether a file name is one that TemporaererName gives.
+bool IstTemporaererName(const QString &name);
 
 // Temporary files that a write cut off in `ordner` left behind (a crash, a
 // stick pulled out) go again once they are an hour old; younger ones may
