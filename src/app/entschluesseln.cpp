@@ -1,4 +1,5 @@
 #include "entschluesseln.h"
+#include "konsole.h"
 
 #include "records/sicherungsarchiv.h"
 #include "util/ordner.h"
@@ -16,21 +17,9 @@
 
 namespace {
 
-void Melden(const QString &text)
-{
-    std::fputs(text.toUtf8().constData(), stderr);
-    std::fputc('\n', stderr);
-}
-
-void Ausgeben(const QString &text)
-{
-    std::fputs(text.toUtf8().constData(), stdout);
-    std::fputc('\n', stdout);
-}
-
 int Falsch(const QString &text, int code)
 {
-    Melden(text);
+    FehlerZeile(text);
     return code;
 }
 
@@ -149,14 +138,14 @@ int Entschluesseln(const QString &datei, const QString &ordnerAngabe, bool erset
                       1);
     const auto ziel = [&ordner](const QString &name) { return ordner + name; };
     ergebnis = ArchivAuspacken(datei, kopf, schluessel, ziel, ersetzen,
-                               [](const QString &name) { Ausgeben(QStringLiteral("Entschlüsselt: %1").arg(name)); }, {});
+                               [](const QString &name) { AusgabeZeile(QStringLiteral("Entschlüsselt: %1").arg(name)); }, {});
     if (ergebnis.Erfolg())
         ergebnis = ArchivVergleichen(datei, kopf, schluessel, ziel, nullptr, true, {}, {});
     if (!ergebnis.Erfolg())
         return Falsch(QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden: %2")
                           .arg(Nativ(ordner + ergebnis.datei), ergebnis.grund),
                       1);
-    Ausgeben((eintraege.size() == 1 ? QStringLiteral("1 Datei") : QStringLiteral("%1 Dateien").arg(eintraege.size()))
+    AusgabeZeile((eintraege.size() == 1 ? QStringLiteral("1 Datei") : QStringLiteral("%1 Dateien").arg(eintraege.size()))
              + QStringLiteral(" nach \"%1\" geschrieben und verglichen.").arg(Nativ(ordner)));
     return 0;
 }

@@ -1,4 +1,5 @@
 #include "kommandozeile.h"
+#include "konsole.h"
 
 #include "entschluesseln.h"
 #include "uebersichtexport.h"
@@ -29,11 +30,6 @@ struct Zugehoerig {
 const Zugehoerig NurMit[] = {{KlasseOption, UebersichtOption}, {VonOption, UebersichtOption},
                              {BisOption, UebersichtOption},    {CsvOption, UebersichtOption},
                              {ErsetzenOption, EntschluesselnOption}};
-
-void Ausgeben(std::FILE *ziel, const QString &text)
-{
-    std::fputs(text.toUtf8().constData(), ziel);
-}
 
 } // namespace
 
@@ -78,34 +74,34 @@ std::optional<int> KommandozeileAusfuehren(QCommandLineParser &parser, const QSt
         const QString fehler = parser.errorText().isEmpty()
             ? QStringLiteral("Unerwartetes Argument \"%1\".").arg(parser.positionalArguments().value(0))
             : parser.errorText();
-        Ausgeben(stderr, QStringLiteral("%1\nMehr dazu: %2 --help\n").arg(fehler, programm));
+        TextAusgeben(stderr, QStringLiteral("%1\nMehr dazu: %2 --help\n").arg(fehler, programm));
         return 2;
     }
     if (parser.isSet(HilfeOption)) {
-        Ausgeben(stdout, parser.helpText());
+        TextAusgeben(stdout, parser.helpText());
         return 0;
     }
     if (parser.isSet(VersionOption)) {
-        Ausgeben(stdout, QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
+        TextAusgeben(stdout, QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
                                                        QCoreApplication::applicationVersion()));
         return 0;
     }
     const bool uebersicht = parser.isSet(UebersichtOption);
     const bool entschluesseln = parser.isSet(EntschluesselnOption);
     if (uebersicht && entschluesseln) {
-        Ausgeben(stderr, QStringLiteral("--uebersicht und --entschluesseln gehen nur einzeln.\nMehr dazu: %1 --help\n")
+        TextAusgeben(stderr, QStringLiteral("--uebersicht und --entschluesseln gehen nur einzeln.\nMehr dazu: %1 --help\n")
                              .arg(programm));
         return 2;
     }
     for (const Zugehoerig &nur : NurMit) {
         if (parser.isSet(nur.option) && !parser.isSet(nur.befehl)) {
-            Ausgeben(stderr, QStringLiteral("Die Option --%1 gilt nur zusammen mit --%2.\nMehr dazu: %3 --help\n")
+            TextAusgeben(stderr, QStringLiteral("Die Option --%1 gilt nur zusammen mit --%2.\nMehr dazu: %3 --help\n")
                                  .arg(nur.option, nur.befehl, programm));
             return 2;
         }
     }
     if (!uebersicht && !entschluesseln && parser.isSet(OrdnerOption)) {
-        Ausgeben(stderr, QStringLiteral("Die Option --%1 gilt nur zusammen mit --uebersicht oder --entschluesseln.\n"
+        TextAusgeben(stderr, QStringLiteral("Die Option --%1 gilt nur zusammen mit --uebersicht oder --entschluesseln.\n"
                                         "Mehr dazu: %2 --help\n")
                              .arg(OrdnerOption, programm));
         return 2;
@@ -117,7 +113,7 @@ std::optional<int> KommandozeileAusfuehren(QCommandLineParser &parser, const QSt
                                     : Entschluesseln(parser.value(EntschluesselnOption), parser.value(OrdnerOption),
                                                      parser.isSet(ErsetzenOption));
         if (code == 2)
-            Ausgeben(stderr, QStringLiteral("Mehr dazu: %1 --help\n").arg(programm));
+            TextAusgeben(stderr, QStringLiteral("Mehr dazu: %1 --help\n").arg(programm));
         return code;
     }
     return std::nullopt;

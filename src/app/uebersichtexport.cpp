@@ -1,4 +1,5 @@
 #include "uebersichtexport.h"
+#include "konsole.h"
 
 #include "records/datumlesen.h"
 #include "records/klassenuebersicht.h"
@@ -14,11 +15,6 @@
 
 namespace {
 
-void Melden(const QString &text)
-{
-    std::fputs((text + QLatin1Char('\n')).toUtf8().constData(), stderr);
-}
-
 // A date argument; `ok` is false for a text that is no date.
 QDate DatumArgument(const QString &text, const char *option, bool &ok)
 {
@@ -26,7 +22,7 @@ QDate DatumArgument(const QString &text, const char *option, bool &ok)
         return {};
     const QDate datum = DatumLesen(text);
     if (!datum.isValid()) {
-        Melden(QStringLiteral("Das Datum \"%1\" bei --%2 ist ungültig; erwartet wird TT.MM.JJJJ.")
+        FehlerZeile(QStringLiteral("Das Datum \"%1\" bei --%2 ist ungültig; erwartet wird TT.MM.JJJJ.")
                    .arg(text, QLatin1String(option)));
         ok = false;
     }
@@ -52,7 +48,7 @@ QString EingestellterDatenordner()
 int UebersichtExportieren(const UebersichtAuftrag &auftrag)
 {
     if (auftrag.csv.isEmpty()) {
-        Melden(QStringLiteral("Für --uebersicht fehlt die Angabe --csv DATEI."));
+        FehlerZeile(QStringLiteral("Für --uebersicht fehlt die Angabe --csv DATEI."));
         return 2;
     }
     bool ok = true;
@@ -60,29 +56,29 @@ int UebersichtExportieren(const UebersichtAuftrag &auftrag)
     if (!ok)
         return 2;
     if (zeitraum.von.isValid() && zeitraum.bis.isValid() && zeitraum.von > zeitraum.bis) {
-        Melden(QStringLiteral("Der Zeitraum ist leer: --von liegt nach --bis."));
+        FehlerZeile(QStringLiteral("Der Zeitraum ist leer: --von liegt nach --bis."));
         return 2;
     }
     const QString ordner =
         auftrag.ordner.isEmpty() ? EingestellterDatenordner() : QDir(auftrag.ordner).absolutePath() + QLatin1Char('/');
     if (!QFileInfo(ordner).isDir()) {
-        Melden(QStringLiteral("Der Ordner \"%1\" existiert nicht.").arg(Nativ(ordner)));
+        FehlerZeile(QStringLiteral("Der Ordner \"%1\" existiert nicht.").arg(Nativ(ordner)));
         return 2;
     }
     // Never a participant's file, nor a pipe or device under the name.
     const QString ziel = QFileInfo(auftrag.csv).absoluteFilePath();
     if (const QString fehler = SpeicherzielFehler(ziel, {ordner}); !fehler.isEmpty()) {
-        Melden(fehler);
+        FehlerZeile(fehler);
         return 2;
     }
     const Klassenuebersicht uebersicht = KlasseZaehlen(ordner, auftrag.klasse, zeitraum);
     for (const UebersichtZeile &zeile : uebersicht.zeilen) {
         if (!zeile.Lesbar())
-            Melden(zeile.fehler); // the row in the file says so too
+            FehlerZeile(zeile.fehler); // the row in the file says so too
     }
     QString fehler;
     if (!BytesSchreiben(ziel, UebersichtCsv(uebersicht.zeilen), fehler)) {
-        Melden(fehler);
+        FehlerZeile(fehler);
         return 1;
     }
     return 0;

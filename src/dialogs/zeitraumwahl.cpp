@@ -45,7 +45,7 @@ protected:
     }
 };
 
-QDateEdit *DatumsFeld(QWidget *eltern, const char *name)
+QDateEdit *DatumsEingabe(QWidget *eltern, const char *name)
 {
     auto *feld = new QDateEdit(eltern);
     feld->setObjectName(QLatin1String(name));
@@ -83,9 +83,9 @@ ZeitraumWahl::ZeitraumWahl(QWidget *eltern) : QWidget(eltern)
     for (Vorgabe vorgabe : Vorgaben)
         ComboBox1->addItem(VorgabeText(vorgabe));
     Label2 = new QLabel(QStringLiteral("&Von:"), this);
-    DateEdit1 = DatumsFeld(this, "Von");
+    DateEdit1 = DatumsEingabe(this, "Von");
     Label3 = new QLabel(QStringLiteral("&Bis:"), this);
-    DateEdit2 = DatumsFeld(this, "Bis");
+    DateEdit2 = DatumsEingabe(this, "Bis");
     Label1->setBuddy(ComboBox1);
     Label2->setBuddy(DateEdit1);
     Label3->setBuddy(DateEdit2);

@@ -51,11 +51,6 @@ Vorbereitung Ergebnis(Vorbereitung::Art art, const QString &datei = {})
     return ergebnis;
 }
 
-qint64 InBloecken(qint64 bytes, qint64 block)
-{
-    return (bytes + block - 1) / block * block;
-}
-
 using DateiAktion = std::function<bool(const QString &, const QString &, const JeBlock &, QString *)>;
 
 PassErgebnis Pass(const QString &von, const QString &nach, const JeDatei &jeDatei, const JeBlock &jeBlock,
@@ -73,6 +68,11 @@ PassErgebnis Pass(const QString &von, const QString &nach, const JeDatei &jeDate
 }
 
 } // namespace
+
+qint64 InBloecken(qint64 bytes, qint64 block)
+{
+    return block > 0 ? (bytes + block - 1) / block * block : bytes;
+}
 
 Zielnamen::Zielnamen(const QString &nach)
 {

@@ -51,6 +51,8 @@ struct DateiGroesse {
 // The room a copy pass needs in `nach`: each copy is written beside the
 // old one before that goes, so the files are counted in the order the pass
 // copies them, each in whole blocks of the target.
+// `bytes` rounded up to whole blocks of the file system (a block of 0 counts the bytes).
+qint64 InBloecken(qint64 bytes, qint64 block);
 qint64 BenoetigterPlatz(const QString &von, const QString &nach);
 qint64 BenoetigterPlatz(const QList<DateiGroesse> &dateien, const QString &nach);
 // Bereit, or ZuWenigPlatz when `nach` lacks the room `benoetigt`.

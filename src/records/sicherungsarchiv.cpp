@@ -1,5 +1,6 @@
 #include "sicherungsarchiv.h"
 
+#include "sicherung.h"
 #include "teilnehmerordner.h"
 #include "util/dateifehler.h"
 #include "util/dateikopie.h"
@@ -277,11 +278,6 @@ private:
     const JeDatei &jeDatei;
     std::unique_ptr<Ersatzdatei> datei;
 };
-
-qint64 InBloecken(qint64 bytes, qint64 block)
-{
-    return block > 0 ? (bytes + block - 1) / block * block : bytes;
-}
 
 } // namespace
 

@@ -12,13 +12,13 @@
 
 namespace {
 
-struct Rand {
+struct Seitenrand {
     qreal titel;  // height of the title line
     qreal fuss;   // height of the page number line
     qreal abstand;
 };
 
-Rand RandMessen(QPaintDevice &geraet, const QFont &schrift)
+Seitenrand RandMessen(QPaintDevice &geraet, const QFont &schrift)
 {
     QFont fett = schrift;
     fett.setBold(true);
@@ -27,7 +27,7 @@ Rand RandMessen(QPaintDevice &geraet, const QFont &schrift)
     return {titel, fuss, titel / 2};
 }
 
-void Kopf(QPainter &maler, const QRectF &bereich, const Rand &rand, const QString &titel, const QFont &schrift)
+void Kopf(QPainter &maler, const QRectF &bereich, const Seitenrand &rand, const QString &titel, const QFont &schrift)
 {
     QFont fett = schrift;
     fett.setBold(true);
@@ -86,7 +86,7 @@ qreal Schlusslinie(const Tabellenzeilen &zeilen, qreal seitenTop, qreal seitenHo
     return linie;
 }
 
-void Fuss(QPainter &maler, const QRectF &bereich, const Rand &rand, int seite, int seiten, const QFont &schrift)
+void Fuss(QPainter &maler, const QRectF &bereich, const Seitenrand &rand, int seite, int seiten, const QFont &schrift)
 {
     maler.setFont(schrift);
     maler.drawText(QRectF(bereich.left(), bereich.bottom() - rand.fuss, bereich.width(), rand.fuss),
@@ -148,7 +148,7 @@ void SeitenDrucken(QPagedPaintDevice &geraet, QTextDocument &dokument, const QSt
     QPainter maler(&geraet);
     maler.setPen(farbe);
     const QRectF bereich(0, 0, geraet.width(), geraet.height());
-    const Rand rand = RandMessen(geraet, schrift);
+    const Seitenrand rand = RandMessen(geraet, schrift);
     const qreal koerperTop = rand.titel + rand.abstand;
     const qreal koerperHoehe = bereich.height() - koerperTop - rand.fuss - rand.abstand;
     dokument.documentLayout()->setPaintDevice(&geraet);
@@ -187,7 +187,7 @@ void SeiteDrucken(QPagedPaintDevice &geraet, const QString &titel, const QFont &
     QPainter maler(&geraet);
     maler.setPen(farbe);
     const QRectF bereich(0, 0, geraet.width(), geraet.height());
-    const Rand rand = RandMessen(geraet, schrift);
+    const Seitenrand rand = RandMessen(geraet, schrift);
     Kopf(maler, bereich, rand, titel, schrift);
     const qreal top = rand.titel + rand.abstand;
     zeichnen(maler, QRectF(0, top, bereich.width(), bereich.height() - top - rand.fuss - rand.abstand));

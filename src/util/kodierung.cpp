@@ -74,7 +74,7 @@ qsizetype Utf8Folge(QByteArrayView bytes)
 // UTF-8 in which every byte that is not part of a valid sequence is read
 // as its Windows-1252 character (an "ä" another editor wrote as one byte),
 // so that the next save repairs it instead of turning it into U+FFFD.
-QString Utf8Text(QByteArrayView bytes)
+QString Utf8MitErsatz(QByteArrayView bytes)
 {
     QStringDecoder utf8(QStringDecoder::Utf8, Flags);
     QString text = utf8(bytes);
@@ -114,7 +114,7 @@ QString AlsText(QByteArrayView bytes, Kodierung kodierung)
     switch (kodierung) {
     case Kodierung::Utf8MitMarke:
     case Kodierung::Utf8OhneMarke:
-        return Utf8Text(bytes);
+        return Utf8MitErsatz(bytes);
     case Kodierung::Utf16LE:
         return Utf16Text(bytes, QStringDecoder::Utf16LE);
     case Kodierung::Utf16BE:

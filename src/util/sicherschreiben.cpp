@@ -34,7 +34,7 @@ qint64 Schreibe(int handle, const char *daten, qint64 anzahl)
 {
     return ::_write(handle, daten, unsigned(qMin<qint64>(anzahl, 1 << 30)));
 }
-int Schliesse(int handle)
+int HandleSchliessen(int handle)
 {
     return ::_close(handle);
 }
@@ -63,7 +63,7 @@ qint64 Schreibe(int handle, const char *daten, qint64 anzahl)
     while (geschrieben < 0 && errno == EINTR);
     return geschrieben;
 }
-int Schliesse(int handle)
+int HandleSchliessen(int handle)
 {
     return ::close(handle);
 }
@@ -151,7 +151,7 @@ QString LinkAufloesen(const QString &pfad)
 Ersatzdatei::~Ersatzdatei()
 {
     if (handle >= 0)
-        Schliesse(handle);
+        HandleSchliessen(handle);
     if (!ersetzt && !temporaer.isEmpty())
         QFile::remove(temporaer);
 }
@@ -182,7 +182,7 @@ int Ersatzdatei::Schreiben(const char *daten, qint64 anzahl)
 int Ersatzdatei::Abschliessen(bool ordnerSyncen)
 {
     int fehler = AufDatentraeger(handle);
-    const int geschlossen = Schliesse(handle);
+    const int geschlossen = HandleSchliessen(handle);
     handle = -1;
     if (!fehler && geschlossen != 0)
         fehler = errno;
