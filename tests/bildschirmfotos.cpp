@@ -8,6 +8,7 @@
 #include "dialogs/kennwortdlg.h"
 #include "dialogs/sicherndlg.h"
 #include "dialogs/klassendlg.h"
+#include "dialogs/klassewechselndlg.h"
 #include "dialogs/tldlg.h"
 #include "dialogs/tncreatedlg.h"
 #include "dialogs/zahlendlg.h"
@@ -163,6 +164,11 @@ int main(int argc, char *argv[])
         neu->Edit3->setText("braucht Brille");
     });
     haupt.MenuAktNeuenTeilnehmer->trigger();
+    DialogFoto("ganze_klasse", [](QWidget *dialog) {
+        auto *wechseln = qobject_cast<TKlasseWechselnForm *>(dialog);
+        wechseln->FeldNeueKlasse->setText("5b");
+    });
+    haupt.MenuBearbGanzeKlasse->trigger();
     DialogFoto("umbenennen");
     haupt.MenuBearbUmbenennen->trigger();
     DialogFoto("suche");

@@ -226,6 +226,7 @@ void TForm1::MenuErstellen()
                                            QKeySequence(Qt::Key_F5));
 
     LoeschenMenuErstellen();
+    KlassenwechselMenuErstellen();
 
     MenuAns = leiste->addMenu(QStringLiteral("&Ansicht"));
     MenuAnsSchrift = MenuEintrag(MenuAns, "MenuAnsSchrift", QStringLiteral("Schriftart..."));

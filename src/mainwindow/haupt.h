@@ -31,6 +31,8 @@ class TKlassenForm;
 class TUebersichtForm;
 class TVerlaufForm;
 class TVerwaistForm;
+class TKlasseWechselnForm;
+struct KlassenwechselErgebnis;
 struct Tag;
 
 inline const QString InstanzText = QStringLiteral("Merkwerk V1.03");
@@ -171,6 +173,8 @@ public:
     QAction *MenuSicherungSichern, *MenuSicherungWiederholen;
     // Erasing completely: a participant with all its copies, orphaned copies.
     QAction *MenuBearbEndgueltigLoeschen, *MenuSicherungVerwaist;
+    // A whole class moved on to a new class.
+    QAction *MenuBearbGanzeKlasse;
     QAction *MenuAnsSchrift, *MenuAnsHintergrund;
     QAction *MenuEinstEigeneDateien, *MenuEinstProgrammordner;
     QAction *MenuHilfeInfo, *MenuHilfeHomepage, *MenuHilfeUpdate, *MenuHilfeHistory,
@@ -191,6 +195,7 @@ public:
     TUebersichtForm *UebersichtForm = nullptr;
     TVerlaufForm *VerlaufForm = nullptr;
     TVerwaistForm *VerwaistForm = nullptr;
+    TKlasseWechselnForm *KlasseWechselnForm = nullptr;
 
 public slots:
     void Timer1Timer();
@@ -217,6 +222,7 @@ public slots:
     void MenuAktTeilnehmerLoeschenClick();
     void MenuBearbEndgueltigLoeschenClick();
     void MenuSicherungVerwaistClick();
+    void MenuBearbGanzeKlasseClick();
     void MenuDateiDruckenTagClick();
     void MenuAuswKlasseClick();
     void MenuAuswVerlaufClick();
@@ -253,6 +259,10 @@ private:
     void MenuErstellen();
     void AuswertungMenuErstellen();
     void LoeschenMenuErstellen();
+    void KlassenwechselMenuErstellen();
+    // The message after a class was moved on: how many, and which files failed and why.
+    void KlassenwechselMelden(const KlassenwechselErgebnis &ergebnis, const QString &alte, const QString &neue,
+                              int gesamt);
     // The two questions before a participant is deleted; true on Yes to both.
     bool LoeschenBestaetigt(const QString &name);
     void PopupMenusErstellen();

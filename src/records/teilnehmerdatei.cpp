@@ -119,12 +119,12 @@ bool ErsteZeileLesen(const Ordnerhandle &ordner, const QString &name, QString &z
 }
 
 bool ZeilenSchreiben(const QString &pfad, const QStringList &zeilen, Kodierung &kodierung,
-                     QString &fehler, bool *inhaltNeu, bool neu)
+                     QString &fehler, bool *inhaltNeu, bool neu, bool ordnerSyncen)
 {
     Kodierung neueKodierung = kodierung;
     const QByteArray bytes = ZeilenInBytes(zeilen, neueKodierung);
     bool geschrieben = false;
-    const bool ok = BytesSchreiben(pfad, bytes, fehler, neu, &geschrieben);
+    const bool ok = BytesSchreiben(pfad, bytes, fehler, neu, &geschrieben, ordnerSyncen);
     if (geschrieben)
         kodierung = neueKodierung;
     if (inhaltNeu)
@@ -133,11 +133,11 @@ bool ZeilenSchreiben(const QString &pfad, const QStringList &zeilen, Kodierung &
 }
 
 bool ZeilenMitSicherungSchreiben(const QString &pfad, const QStringList &zeilen,
-                                 Kodierung &kodierung, QString &fehler, bool *inhaltNeu)
+                                 Kodierung &kodierung, QString &fehler, bool *inhaltNeu, bool ordnerSyncen)
 {
     // The old backup copy goes only when the new one exists; a failure here
     // keeps the old one and does not stop the save.
     if (QFile::exists(pfad))
         KopieErsetzen(pfad, pfad + QLatin1String(".bak"));
-    return ZeilenSchreiben(pfad, zeilen, kodierung, fehler, inhaltNeu);
+    return ZeilenSchreiben(pfad, zeilen, kodierung, fehler, inhaltNeu, false, ordnerSyncen);
 }

@@ -49,11 +49,13 @@ private:
 // Writes a whole file without ever leaving it truncated; `kodierung` tells
 // afterwards in which encoding it was written. `inhaltNeu` as for
 // BytesSchreiben: whether the file holds the lines, also after a failure
-// past the rename; with `neu` no existing file is replaced.
+// past the rename; with `neu` no existing file is replaced; `ordnerSyncen`
+// as for BytesSchreiben.
 bool ZeilenSchreiben(const QString &pfad, const QStringList &zeilen, Kodierung &kodierung,
-                     QString &fehler, bool *inhaltNeu = nullptr, bool neu = false);
+                     QString &fehler, bool *inhaltNeu = nullptr, bool neu = false, bool ordnerSyncen = true);
 
 // The document's save: the file is copied to "<file>.bak" first (failures
 // there are ignored), then written anew.
 bool ZeilenMitSicherungSchreiben(const QString &pfad, const QStringList &zeilen,
-                                 Kodierung &kodierung, QString &fehler, bool *inhaltNeu = nullptr);
+                                 Kodierung &kodierung, QString &fehler, bool *inhaltNeu = nullptr,
+                                 bool ordnerSyncen = true);

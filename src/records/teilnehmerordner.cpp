@@ -110,26 +110,36 @@ QString TeilnehmerPfad(const QString &ordner, const QString &name)
     return genau;
 }
 
+void KoepfeDurchgehen(const QString &ordner, const JeKopf &jeKopf)
+{
+    const Ordnerhandle offen(ordner);
+    for (const TeilnehmerEintrag &eintrag : TeilnehmerEintraege(ordner)) {
+        QString kopf, fehler;
+        bool hatZeile = false;
+        if (!ErsteZeileLesen(offen, eintrag.datei, kopf, hatZeile, fehler))
+            hatZeile = false;
+        jeKopf(eintrag, kopf, hatZeile, fehler);
+    }
+}
+
 TeilnehmerListe TeilnehmerEinlesen(const QString &ordner, const QString &klassenFilter)
 {
     TeilnehmerListe liste;
     const QString filter = Gross(klassenFilter);
     QSet<QString> bekannt; // the upper-case forms of the classes met
-    const Ordnerhandle offen(ordner);
-    for (const TeilnehmerEintrag &eintrag : TeilnehmerEintraege(ordner)) {
+    KoepfeDurchgehen(ordner, [&](const TeilnehmerEintrag &eintrag, const QString &kopf, bool hatZeile,
+                                 const QString &fehler) {
         const QString &name = eintrag.name;
-        QString kopf, fehler;
-        bool hatZeile = false;
-        if (!ErsteZeileLesen(offen, eintrag.datei, kopf, hatZeile, fehler)) {
+        if (!fehler.isEmpty()) {
             if (liste.fehler.isEmpty())
                 liste.fehler = fehler;
             if (klassenFilter.isEmpty())
                 liste.namen << name;
-            continue;
+            return;
         }
         if (!hatZeile) {
             liste.namen << name;
-            continue;
+            return;
         }
         const QString klasse = KlasseAusKopf(kopf);
         const QString schluessel = Gross(klasse);
@@ -139,7 +149,7 @@ TeilnehmerListe TeilnehmerEinlesen(const QString &ordner, const QString &klassen
         }
         if (klassenFilter.isEmpty() || schluessel == filter)
             liste.namen << name;
-    }
+    });
     OhneFallSortieren(liste.namen);
     OhneFallSortieren(liste.klassen);
     return liste;

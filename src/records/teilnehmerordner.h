@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 // The participants of a data folder: its participant files, their names
 // and classes.
@@ -26,6 +27,13 @@ QStringList TeilnehmerNamen(const QString &ordner);
 // The path of a participant's file: "<ordner><name>.dat", or the file of
 // that name whose extension is spelled otherwise.
 QString TeilnehmerPfad(const QString &ordner, const QString &name);
+
+// The header line of every participant of `ordner`, in file-system order:
+// `hatZeile` false for an empty file; where the file cannot be read,
+// `fehler` holds the German message.
+using JeKopf = std::function<void(const TeilnehmerEintrag &eintrag, const QString &kopf, bool hatZeile,
+                                  const QString &fehler)>;
+void KoepfeDurchgehen(const QString &ordner, const JeKopf &jeKopf);
 
 // What a scan of the participant list finds in a folder.
 struct TeilnehmerListe {

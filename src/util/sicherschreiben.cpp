@@ -205,7 +205,8 @@ int Ersatzdatei::RechteFestlegen(int rechte)
 #endif
 }
 
-bool BytesSchreiben(const QString &pfad, const QByteArray &bytes, QString &fehler, bool neu, bool *inhaltNeu)
+bool BytesSchreiben(const QString &pfad, const QByteArray &bytes, QString &fehler, bool neu, bool *inhaltNeu,
+                    bool ordnerSyncen)
 {
     // A new file takes its name only when it is whole and on the drive, and
     // only where no file of that name (not even a link) exists.
@@ -214,7 +215,7 @@ bool BytesSchreiben(const QString &pfad, const QByteArray &bytes, QString &fehle
     if (!fehlernummer)
         fehlernummer = datei.Schreiben(bytes.constData(), bytes.size());
     if (!fehlernummer)
-        fehlernummer = datei.Abschliessen();
+        fehlernummer = datei.Abschliessen(ordnerSyncen);
     if (inhaltNeu)
         *inhaltNeu = datei.Ersetzt();
     if (!fehlernummer)

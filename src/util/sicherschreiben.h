@@ -12,9 +12,11 @@
 // name appears only once the whole content is on the drive: a crash leaves
 // no file or a whole one, never an empty one. `inhaltNeu` tells whether
 // the file holds the new content: after a success, and after a failure
-// past the rename (the folder's sync), whose message says so.
+// past the rename (the folder's sync), whose message says so. With
+// `ordnerSyncen` false the caller syncs the folder itself (OrdnerSyncen),
+// once after replacing many files there.
 bool BytesSchreiben(const QString &pfad, const QByteArray &bytes, QString &fehler, bool neu = false,
-                    bool *inhaltNeu = nullptr);
+                    bool *inhaltNeu = nullptr, bool ordnerSyncen = true);
 
 // The steps of such a write, for content that comes in blocks: a temporary
 // file beside `ziel` that replaces it when it is complete and on the drive.

@@ -113,7 +113,8 @@ TEST_F(Zugang, JederDialogHatJedenBuchstabenEinmal)
     // The walk came to the dialogs, those below others too.
     for (const char *dialog : {"Wählen Sie einen neuen Teilnehmer", "Wählen Sie die anzuzeigende Klasse",
                                "Schrifthintergrund wählen", "Datendateien sichern nach", "Klassenübersicht",
-                               "Verlauf des Teilnehmers \"Beta\"", "Gesamte Tage des aktuellen Teilnehmers als Text"})
+                               "Verlauf des Teilnehmers \"Beta\"", "Gesamte Tage des aktuellen Teilnehmers als Text",
+                               "Ganze Klasse ändern"})
         EXPECT_TRUE(titel.contains(dialog)) << dialog << " fehlt in: " << titel.join(" | ").toStdString();
     EXPECT_FALSE(QApplication::activeModalWidget());
 }
