@@ -9,11 +9,12 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTextEdit>
 
 #include <cerrno>
-#include <unistd.h>
+#include <sys/stat.h>
 
 namespace {
 const QString T = Blocktrenner;
@@ -37,8 +38,11 @@ protected:
         BeiDialog([aktion](QWidget *dialog) {
             auto *form = qobject_cast<TKlasseWechselnForm *>(dialog);
             ASSERT_TRUE(form);
+            // Typing goes where the focus is once the dialog has it.
+            ASSERT_TRUE(Warten([form] { return QApplication::focusWidget() && QApplication::focusWidget()->window() == form; }));
             aktion(form);
         });
+        Aktivieren();
         haupt->MenuBearbGanzeKlasse->trigger();
     }
 
@@ -151,10 +155,11 @@ TEST_F(Klassenwechsel, FehlschlagNenntDieDateiUndEinZweiterLaufVollendet)
     // Beta is read-only: as when it is opened, it is made writable and done.
     QFile::setPermissions(Daten() + "Beta.dat", QFileDevice::ReadOwner);
     // Anna's file cannot be brought onto the drive.
-    AufDatentraegerFestlegen([](int handle) {
-        char kopf[32] = {};
-        const ssize_t n = ::pread(handle, kopf, sizeof kopf - 1, 0);
-        return n > 0 && QByteArray(kopf, int(n)).contains("liest") ? ENOSPC : 0;
+    // Known by its size: the temporary file is open for writing only.
+    const qint64 anna = Utf8Datei({"8c\vliest", "Mo.\v", "0", T}).size();
+    AufDatentraegerFestlegen([anna](int handle) {
+        struct stat info {};
+        return ::fstat(handle, &info) == 0 && S_ISREG(info.st_mode) && info.st_size == anna ? ENOSPC : 0;
     });
     protokoll.antworten << true;
     Waehlen([](TKlasseWechselnForm *form) { NeueKlasseTippen(form, "8c"); });

@@ -12,7 +12,6 @@
 
 #include <cerrno>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -135,10 +134,11 @@ TEST_F(Klassenwechsel, FehlschlagLaesstDieAnderenFertigUndEinZweiterLaufDenRest)
     for (const QString &name : QStringList{"Anna", "Bernd", "Cäsar", "Dora"})
         Schreiben(Datei(name), Utf8Datei({"7c\v" + name, "Mo.\v", "0", T}));
     QFile::setPermissions(Datei("Anna"), QFileDevice::ReadOwner);
-    AufDatentraegerFestlegen([](int handle) {
-        char kopf[32] = {};
-        const ssize_t n = ::pread(handle, kopf, sizeof kopf - 1, 0);
-        return n > 0 && QByteArray(kopf, int(n)).contains("Bernd") ? ENOSPC : 0;
+    // Known by its size: the temporary file is open for writing only.
+    const qint64 bernd = Utf8Datei({"8c\vBernd", "Mo.\v", "0", T}).size();
+    AufDatentraegerFestlegen([bernd](int handle) {
+        struct stat info {};
+        return ::fstat(handle, &info) == 0 && S_ISREG(info.st_mode) && info.st_size == bernd ? ENOSPC : 0;
     });
     const QByteArray fremd = Utf8Datei({"7c\vCäsar, von anderswo geändert", "Mo.\v", "0", T});
     const KlassenwechselErgebnis ergebnis = Wechseln("7c", "8c", [&](const QString &pfad) {
