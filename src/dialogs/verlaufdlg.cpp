@@ -42,7 +42,7 @@
 
 namespace {
 
-constexpr int R = 10;
+constexpr int Rand = 10;
 // How many days without a date the line below the chart names.
 constexpr int GenannteTage = 5;
 
@@ -190,18 +190,18 @@ void TVerlaufForm::SchalterEinrichten()
     const int h = KnopfHoehe(Button1);
     const int b = KnopfBreite({Button1, Button2, Button3}, 187);
     const QSize schirm = Bildschirm();
-    Zeitraum1->SchalterEinrichten(0, schirm.width() - 4 * R);
-    Zeitraum1->move(R, R);
+    Zeitraum1->SchalterEinrichten(0, schirm.width() - 4 * Rand);
+    Zeitraum1->move(Rand, Rand);
     // The buttons stand side by side as far as the screen allows.
     const QList<QPushButton *> knoepfe = {Button1, Button2, Button3};
-    const KnopfReihen reihen = KnopfReihenLayout(int(knoepfe.size()), h, b, schirm.width() - 2 * R,
-                                                 std::max(Zeitraum1->width() + 2 * R, schirm.width() * 9 / 10));
+    const KnopfReihen reihen = KnopfReihenLayout(int(knoepfe.size()), h, b, schirm.width() - 2 * Rand,
+                                                 std::max(Zeitraum1->width() + 2 * Rand, schirm.width() * 9 / 10));
     const int breite = reihen.breite;
     const int textHoehe = 3 * Zeilenhoehe(Label1->font());
-    const int diagrammTop = Zeitraum1->geometry().bottom() + 1 + R;
-    const int rest = diagrammTop + R + textHoehe + R + reihen.hoehe + R;
+    const int diagrammTop = Zeitraum1->geometry().bottom() + 1 + Rand;
+    const int rest = diagrammTop + Rand + textHoehe + Rand + reihen.hoehe + Rand;
     const int diagrammHoehe = qMax(200, qMin(schirm.height() * 70 / 100, schirm.height() - 100 - rest));
-    DiagrammRolle->setGeometry(R, diagrammTop, breite - 2 * R, diagrammHoehe);
+    DiagrammRolle->setGeometry(Rand, diagrammTop, breite - 2 * Rand, diagrammHoehe);
     // Title, legend, two lines of months and room for the bars, in the
     // program font: where the screen is too small for that, the chart
     // keeps its size and scrolls.
@@ -209,12 +209,12 @@ void TVerlaufForm::SchalterEinrichten()
     const bool rollen = noetig > diagrammHoehe;
     DiagrammRolle->setVerticalScrollBarPolicy(rollen ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     const int leiste = rollen ? DiagrammRolle->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, DiagrammRolle) : 0;
-    ChartView1->resize(breite - 2 * R - leiste, rollen ? noetig : diagrammHoehe);
-    Label1->setGeometry(R, DiagrammRolle->geometry().bottom() + 1 + R, breite - 2 * R, textHoehe);
-    const int knopfTop = Label1->geometry().bottom() + 1 + R;
+    ChartView1->resize(breite - 2 * Rand - leiste, rollen ? noetig : diagrammHoehe);
+    Label1->setGeometry(Rand, DiagrammRolle->geometry().bottom() + 1 + Rand, breite - 2 * Rand, textHoehe);
+    const int knopfTop = Label1->geometry().bottom() + 1 + Rand;
     for (qsizetype n = 0; n < knoepfe.size(); ++n)
         knoepfe[n]->setGeometry(reihen.knoepfe[n].translated(0, knopfTop));
-    setFixedSize(breite, knopfTop + reihen.hoehe + R);
+    setFixedSize(breite, knopfTop + reihen.hoehe + Rand);
     FensterEinrichten();
 }
 
@@ -323,7 +323,7 @@ void TVerlaufForm::DiagrammAufbauen()
     diagramm->setLocalizeNumbers(true);
     diagramm->setLocale(QLocale(QLocale::German, QLocale::Germany));
     diagramm->setBackgroundRoundness(0);
-    diagramm->setMargins(QMargins(R, R, R, R));
+    diagramm->setMargins(QMargins(Rand, Rand, Rand, Rand));
     QChart *alt = ChartView1->chart();
     ChartView1->setChart(diagramm);
     delete alt;
