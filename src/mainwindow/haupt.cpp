@@ -227,6 +227,7 @@ void TForm1::MenuErstellen()
 
     LoeschenMenuErstellen();
     KlassenwechselMenuErstellen();
+    TeilnehmerwechselMenuErstellen();
 
     MenuAns = leiste->addMenu(QStringLiteral("&Ansicht"));
     MenuAnsSchrift = MenuEintrag(MenuAns, "MenuAnsSchrift", QStringLiteral("Schriftart..."));

@@ -168,6 +168,8 @@ public:
     QAction *MenuAktVor, *MenuAktRueck, *MenuAktTeilnehmer, *MenuAktNeuenTag,
         *MenuAktNeuenTeilnehmer, *MenuAktTagAnzeigen, *MenuAktTeilnehmerAnzeigen,
         *MenuAktAufgaben, *MenuAktKommentare;
+    // The next and the previous participant in the participant list's order.
+    QAction *MenuAktNaechster, *MenuAktVorheriger;
     QMenu *MenuAusw;
     QAction *MenuAuswKlasse, *MenuAuswVerlauf;
     QAction *MenuSicherungSichern, *MenuSicherungWiederholen;
@@ -263,6 +265,10 @@ private:
     // The message after a class was moved on: how many, and which files failed and why.
     void KlassenwechselMelden(const KlassenwechselErgebnis &ergebnis, const QString &alte, const QString &neue,
                               int gesamt);
+    void TeilnehmerwechselMenuErstellen();
+    // Saves the shown day and opens the participant `schritt` places on in
+    // the participant list's order; at the ends only the standard sound.
+    void TeilnehmerWechseln(int schritt);
     // The two questions before a participant is deleted; true on Yes to both.
     bool LoeschenBestaetigt(const QString &name);
     void PopupMenusErstellen();

@@ -63,6 +63,8 @@ void TForm1::UpdateMenus()
     Button2->setEnabled(FAktNummer > 1);
     MenuAktRueck->setEnabled(Button2->isEnabled());
     MenuAktNeuenTag->setEnabled(offen);
+    MenuAktNaechster->setEnabled(offen);
+    MenuAktVorheriger->setEnabled(offen);
     MenuAktTagLoeschen->setEnabled(tage);
     MenuAktTeilnehmerLoeschen->setEnabled(offen);
     MenuBearbEndgueltigLoeschen->setEnabled(offen);
@@ -131,8 +133,8 @@ bool TForm1::HauptKuerzelVorrang(QKeyEvent *taste) const
     // Edit controls claim Ctrl+Left/Right and more for themselves; the
     // main menu's shortcuts must win, as in every program of this kind.
     const QKeySequence sequenz(taste->keyCombination());
-    for (QAction *eintrag : {MenuAktVor, MenuAktRueck, MenuAktTeilnehmer, MenuAktNeuenTag,
-                             MenuAktNeuenTeilnehmer, MenuBearbGehe, MenuBearbSuche, MenuDateiClose,
+    for (QAction *eintrag : {MenuAktVor, MenuAktRueck, MenuAktTeilnehmer, MenuAktNaechster, MenuAktVorheriger,
+                             MenuAktNeuenTag, MenuAktNeuenTeilnehmer, MenuBearbGehe, MenuBearbSuche, MenuDateiClose,
                              MenuAuswKlasse, MenuAuswVerlauf}) {
         if (eintrag->shortcut() == sequenz)
             return true;
