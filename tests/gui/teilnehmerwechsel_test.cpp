@@ -29,6 +29,7 @@ protected:
     // must not take the key for itself.
     void Wechseln(int schritt)
     {
+        Aktivieren(); // shortcuts reach only the active window
         haupt->Edit5->setFocus();
         QTest::keyClick(haupt->Edit5, schritt > 0 ? Qt::Key_PageDown : Qt::Key_PageUp, Qt::ControlModifier);
     }
