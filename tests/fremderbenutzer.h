@@ -5,6 +5,10 @@
 // user "nobody" (file-system user and group ids, which change nothing else);
 // for any other user the bits count already and nothing changes.
 
+#include <QFile>
+#include <QString>
+
+#include <gtest/gtest.h>
 #include <sys/fsuid.h>
 #include <unistd.h>
 
@@ -38,3 +42,21 @@ public:
 private:
     bool aktiv = false;
 };
+
+// Runs `aktion` while the file `pfad` cannot be read: no permissions,
+// checked as for another user (root reads anything), with its folder and
+// the one above open to that user. Threads started meanwhile are checked
+// alike.
+template<typename Aktion>
+auto Unlesbar(const QString &pfad, Aktion aktion)
+{
+    const QString ordner = pfad.left(pfad.lastIndexOf('/'));
+    const auto offen = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                       | QFileDevice::ReadOther | QFileDevice::ExeOther;
+    QFile::setPermissions(ordner + "/..", offen);
+    QFile::setPermissions(ordner, offen);
+    QFile::setPermissions(pfad, {});
+    const AlsFremderBenutzer fremd;
+    EXPECT_TRUE(fremd.Wirksam());
+    return aktion();
+}

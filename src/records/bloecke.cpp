@@ -66,6 +66,9 @@ int HausaufgabeLesen(QStringView zeile)
         if (c < QLatin1Char('0') || c > QLatin1Char('9'))
             return -1;
     }
+    // The one digit the program writes, without the general conversion.
+    if (zeile.size() == 1)
+        return zeile.front().unicode() - u'0';
     bool ok = false;
     const int wert = zeile.toInt(&ok);
     return ok ? wert : 2; // digits beyond int range are still "more than 2"

@@ -2,21 +2,14 @@
 
 #include "bloecke.h"
 #include "datumlesen.h"
-#include "teilnehmerdatei.h"
 #include "teilnehmerordner.h"
 #include "util/csv.h"
-#include "util/dateilesen.h"
 #include "util/texte.h"
 #include "util/zahlen.h"
-#include "util/zeilenansicht.h"
 
 #include <QLocale>
-#include <QThread>
 
 #include <algorithm>
-#include <atomic>
-#include <mutex>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -68,6 +61,7 @@ void Durchgehen(const Zeilen &zeilen, const std::function<void(const TagEintrag 
             tag = TagEintrag();
             geschlossen = true;
         } else if (z.ZeileImTag() == 1) {
+            tag.zeile = z.Index();
             tag.datum = DatumsFeld(z.Zeile());
         } else if (z.ZeileImTag() == 2) {
             const int status = HausaufgabeLesen(z.Zeile());
@@ -101,6 +95,32 @@ std::optional<double> UebersichtZeile::Quote() const
     return 100.0 * ja / (nein + ja);
 }
 
+namespace {
+
+// A row with the header's class and comment, nothing counted yet.
+UebersichtZeile ZeileMitKopf(const QString &name, QStringView kopfzeile)
+{
+    UebersichtZeile zeile;
+    zeile.name = name;
+    const Felder kopf = FelderTeilen(kopfzeile.toString());
+    zeile.klasse = Klassenname(kopf.erstes);
+    zeile.kommentar = Gekuerzt(Trimmen(kopf.zweites), Zellgrenze);
+    return zeile;
+}
+
+void TagZaehlen(UebersichtZeile &zeile, int nummer, QStringView datumsText, const QDate &datum, int hausaufgabe,
+                const Zeitraum &zeitraum)
+{
+    if (nummer == 1)
+        zeile.letzterTag = Gekuerzt(Trimmen(datumsText.toString()), Zellgrenze);
+    if (!datum.isValid())
+        ++zeile.ohneDatum;
+    if (zeitraum.Enthaelt(datum))
+        Zaehlen(zeile, hausaufgabe);
+}
+
+} // namespace
+
 UebersichtZeile TeilnehmerZaehlen(const QString &name, const QList<QStringView> &zeilen, const Zeitraum &zeitraum)
 {
     if (zeilen.isEmpty() || IstTrenner(zeilen.first())) {
@@ -109,19 +129,9 @@ UebersichtZeile TeilnehmerZaehlen(const QString &name, const QList<QStringView> 
         mitKopf.prepend(QStringView());
         return TeilnehmerZaehlen(name, mitKopf, zeitraum);
     }
-    UebersichtZeile zeile;
-    zeile.name = name;
-    const Felder kopf = FelderTeilen(zeilen.first().toString());
-    zeile.klasse = Klassenname(kopf.erstes);
-    zeile.kommentar = Gekuerzt(Trimmen(kopf.zweites), Zellgrenze);
+    UebersichtZeile zeile = ZeileMitKopf(name, zeilen.first());
     TageDurchgehen(zeilen, [&](const TagEintrag &tag) {
-        if (tag.nummer == 1)
-            zeile.letzterTag = Gekuerzt(Trimmen(tag.datum.toString()), Zellgrenze);
-        const QDate datum = DatumLesen(tag.datum);
-        if (!datum.isValid())
-            ++zeile.ohneDatum;
-        if (zeitraum.Enthaelt(datum))
-            Zaehlen(zeile, tag.hausaufgabe);
+        TagZaehlen(zeile, tag.nummer, tag.datum, DatumLesen(tag.datum), tag.hausaufgabe, zeitraum);
     });
     return zeile;
 }
@@ -129,6 +139,14 @@ UebersichtZeile TeilnehmerZaehlen(const QString &name, const QList<QStringView> 
 UebersichtZeile TeilnehmerZaehlen(const QString &name, const QStringList &zeilen, const Zeitraum &zeitraum)
 {
     return TeilnehmerZaehlen(name, QList<QStringView>(zeilen.cbegin(), zeilen.cend()), zeitraum);
+}
+
+UebersichtZeile TeilnehmerZaehlen(const GeleseneDatei &datei, const Zeitraum &zeitraum)
+{
+    UebersichtZeile zeile = ZeileMitKopf(datei.name, datei.Kopf());
+    for (const GelesenerTag &tag : datei.tage)
+        TagZaehlen(zeile, tag.nummer, tag.datum, tag.gelesen, tag.hausaufgabe, zeitraum);
+    return zeile;
 }
 
 UebersichtZeile Summenzeile(const QList<UebersichtZeile> &zeilen)
@@ -153,56 +171,6 @@ QCollator NamenSortierung()
     return collator;
 }
 
-namespace {
-
-UebersichtZeile Unlesbar(const QString &name, const QString &fehler)
-{
-    UebersichtZeile unlesbar;
-    unlesbar.name = name;
-    unlesbar.fehler = fehler;
-    return unlesbar;
-}
-
-// A file this large is read by one worker at a time: a count holds at most
-// one of them in memory besides a few of the usual size.
-constexpr qint64 GrosseDatei = 16 * 1024 * 1024;
-
-// Reads and counts one participant file; nothing when it belongs to
-// another class. The header line comes first: the rest of another class's
-// file is never read. `text` and `zeilen` are the caller's, reused from
-// file to file, so that a count holds one file's text per worker at a time.
-std::optional<UebersichtZeile> DateiZaehlen(const Ordnerhandle &ordner, const TeilnehmerEintrag &eintrag,
-                                            const QString &filter, const Zeitraum &zeitraum, std::mutex &gross,
-                                            QString &text, QList<QStringView> &zeilen)
-{
-    Kopfleser datei(ordner, eintrag.datei);
-    QString kopf, fehler;
-    bool hatZeile = false;
-    if (!datei.KopfLesen(kopf, hatZeile, fehler))
-        return Unlesbar(eintrag.name, fehler);
-    // A file without lines belongs to every class.
-    if (!filter.isEmpty() && hatZeile && Gross(KlasseAusKopf(kopf)) != filter)
-        return std::nullopt;
-    std::unique_lock<std::mutex> einzeln(gross, std::defer_lock);
-    if (datei.Groesse() > GrosseDatei)
-        einzeln.lock();
-    if (!datei.RestLesen(text, fehler))
-        return Unlesbar(eintrag.name, fehler);
-    ZeilenAnsichten(text, zeilen);
-    if (hatZeile)
-        zeilen.prepend(kopf);
-    return TeilnehmerZaehlen(eintrag.name, zeilen, zeitraum);
-}
-
-// Files are read on the cores there are, a few at most: reading and
-// counting a file takes about as long as decoding it.
-int Arbeiter(qsizetype dateien)
-{
-    return int(qBound<qsizetype>(1, qMin<qsizetype>(QThread::idealThreadCount(), 4), qMax<qsizetype>(dateien, 1)));
-}
-
-} // namespace
-
 Klassenuebersicht KlasseZaehlen(const QString &ordner, const QString &klasse, const Zeitraum &zeitraum,
                                 const Fortschritt &weiter)
 {
@@ -211,48 +179,26 @@ Klassenuebersicht KlasseZaehlen(const QString &ordner, const QString &klasse, co
     std::sort(sortiert.begin(), sortiert.end(), [&collator](const TeilnehmerEintrag &a, const TeilnehmerEintrag &b) {
         return collator.compare(a.name, b.name) < 0;
     });
-    const QList<TeilnehmerEintrag> &namen = sortiert; // read by every worker: never detached
-    const Ordnerhandle offen(ordner);
-    std::mutex gross;
-    const int gesamt = int(namen.size());
-    const QString filter = Gross(Trimmen(klasse));
-    std::vector<std::optional<UebersichtZeile>> gezaehlt(namen.size());
-    std::atomic<int> naechste{0};
-    std::atomic<int> erledigt{0};
-    std::atomic<bool> abbrechen{false};
-    // Each worker takes the next file not yet taken; the calling thread is
-    // one of them and reports the progress between its files.
-    const auto arbeiten = [&](bool berichten) {
-        QString text;
-        QList<QStringView> zeilen;
-        for (int n = naechste++; n < gesamt && !abbrechen; n = naechste++) {
-            if (berichten && weiter && n > 0 && !weiter(erledigt, gesamt)) {
-                abbrechen = true;
-                break;
-            }
-            gezaehlt[n] = DateiZaehlen(offen, namen.at(n), filter, zeitraum, gross, text, zeilen);
-            ++erledigt;
+    // Each file's row in its own place: the threads never share one.
+    std::vector<std::optional<UebersichtZeile>> gezaehlt(sortiert.size());
+    const auto zaehlen = [&](qsizetype stelle, GeleseneDatei &datei) {
+        UebersichtZeile zeile;
+        if (datei.Lesbar()) {
+            zeile = TeilnehmerZaehlen(datei, zeitraum);
+        } else {
+            zeile.name = datei.name;
+            zeile.fehler = datei.fehler;
         }
+        gezaehlt[size_t(stelle)] = std::move(zeile);
     };
     Klassenuebersicht ergebnis;
-    if (weiter && !weiter(0, gesamt)) {
-        ergebnis.abgebrochen = true;
-        return ergebnis;
-    }
-    std::vector<std::thread> helfer;
-    for (int n = 1; n < Arbeiter(namen.size()); ++n)
-        helfer.emplace_back(arbeiten, false);
-    arbeiten(true);
-    for (std::thread &t : helfer)
-        t.join();
-
-    ergebnis.abgebrochen = abbrechen;
+    // No class given, or only blanks: all.
+    const std::optional<QString> filter = Trimmen(klasse).isEmpty() ? std::nullopt : std::optional(klasse);
+    ergebnis.abgebrochen = !KlassendateienLesen(ordner, sortiert, filter, zaehlen, weiter);
     for (std::optional<UebersichtZeile> &zeile : gezaehlt) {
         if (zeile)
             ergebnis.zeilen << std::move(*zeile);
     }
-    if (weiter && !ergebnis.abgebrochen)
-        weiter(gesamt, gesamt);
     return ergebnis;
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include "klassenleser.h"
 #include "zeitraum.h"
 
 #include <QCollator>
@@ -16,6 +17,7 @@
 // One day as the evaluations see it.
 struct TagEintrag {
     int nummer = 0;      // 1 is the newest day
+    qsizetype zeile = -1; // the index of its date line in the lines walked; -1 when it has none
     QStringView datum;   // the first field of the date line, as it stands
     int hausaufgabe = 0; // 0 Fehlt, 1 Nein, 2 Ja, as the record view shows it
 };
@@ -53,6 +55,8 @@ constexpr qsizetype Zellgrenze = 32767;
 // Counts a participant's lines (as read from the file) within a period.
 UebersichtZeile TeilnehmerZaehlen(const QString &name, const QList<QStringView> &zeilen, const Zeitraum &zeitraum);
 UebersichtZeile TeilnehmerZaehlen(const QString &name, const QStringList &zeilen, const Zeitraum &zeitraum);
+// The same for a file read by the class reader (its dates read already).
+UebersichtZeile TeilnehmerZaehlen(const GeleseneDatei &datei, const Zeitraum &zeitraum);
 
 // The class's sums; its quote is Ja ÷ (Nein + Ja) over all the class's
 // homework days, the average that weighs every day alike.
@@ -63,11 +67,6 @@ UebersichtZeile Summenzeile(const QList<UebersichtZeile> &zeilen);
 // ("Schüler 2" before "Schüler 10").
 QCollator NamenSortierung();
 
-// Told how many files of how many are done, on the calling thread: at the
-// start, before each further file that thread reads and once at the end;
-// false cancels.
-using Fortschritt = std::function<bool(int erledigt, int gesamt)>;
-
 struct Klassenuebersicht {
     QList<UebersichtZeile> zeilen; // sorted by name (NamenSortierung)
     bool abgebrochen = false;
@@ -76,9 +75,8 @@ struct Klassenuebersicht {
 // Reads the participant files of `ordner` and counts those of `klasse`
 // (trimmed, compared without regard to case; empty for all). A file
 // without lines belongs to every class, as in the participant list; a file
-// that cannot be read is a row with the reason, whatever the class. A few
-// workers read side by side, each one file at a time. After a cancel the
-// rows hold what was counted by then.
+// that cannot be read is a row with the reason, whatever the class. Read
+// by KlassendateienLesen. After a cancel the rows hold what was counted by then.
 Klassenuebersicht KlasseZaehlen(const QString &ordner, const QString &klasse, const Zeitraum &zeitraum,
                                 const Fortschritt &weiter = {});
 

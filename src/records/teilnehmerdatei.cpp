@@ -85,7 +85,7 @@ bool Kopfleser::KopfLesen(QString &zeile, bool &hatZeile, QString &fehler)
     return true;
 }
 
-bool Kopfleser::RestLesen(QString &text, QString &fehler)
+bool Kopfleser::GanzMachen(QString &fehler)
 {
     QString grund;
     if (!ganz && !datei.RestLesen(bytes, grund)) {
@@ -95,6 +95,22 @@ bool Kopfleser::RestLesen(QString &text, QString &fehler)
     ganz = true;
     if (marke == 0)
         KodierungErkennen(bytes, kodierung);
+    return true;
+}
+
+bool Kopfleser::AllesLesen(QString &text, QString &fehler)
+{
+    if (!GanzMachen(fehler))
+        return false;
+    text = AlsText(QByteArrayView(bytes).sliced(marke), kodierung);
+    bytes = QByteArray();
+    return true;
+}
+
+bool Kopfleser::RestLesen(QString &text, QString &fehler)
+{
+    if (!GanzMachen(fehler))
+        return false;
     const qsizetype ende = ErstesZeilenende(bytes, gesucht);
     if (ende < 0) {
         text.clear();

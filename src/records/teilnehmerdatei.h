@@ -33,10 +33,18 @@ public:
     // rule of the whole file; the header's own bytes are not decoded again.
     // Refused for a file larger than GroessteGanzeDatei.
     bool RestLesen(QString &text, QString &fehler);
+    // After KopfLesen, instead of RestLesen: the whole text, header line
+    // included, as ZeilenLesen decodes it.
+    bool AllesLesen(QString &text, QString &fehler);
+    // The encoding found (after RestLesen or AllesLesen: that of the whole file).
+    Kodierung GefundeneKodierung() const { return kodierung; }
     // The file's size when it was opened.
     qint64 Groesse() const { return datei.Groesse(); }
 
 private:
+    // Reads what KopfLesen left and settles the encoding by the whole file.
+    bool GanzMachen(QString &fehler);
+
     Lesedatei datei;
     QString pfad;     // names the file in messages
     QByteArray bytes; // what was read so far

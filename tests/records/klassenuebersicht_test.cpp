@@ -45,22 +45,6 @@ void Vergleichen(const UebersichtZeile &zeile, const Zahlen &soll)
         << zeile.name.toStdString();
 }
 
-// Runs `aktion` while `pfad` cannot be read: no permissions, checked as
-// for another user (root reads anything).
-template<typename Aktion>
-auto Unlesbar(const QString &pfad, Aktion aktion)
-{
-    const QString ordner = pfad.left(pfad.lastIndexOf('/'));
-    const auto offen = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
-                       | QFileDevice::ReadOther | QFileDevice::ExeOther;
-    QFile::setPermissions(ordner + "/..", offen);
-    QFile::setPermissions(ordner, offen);
-    QFile::setPermissions(pfad, {});
-    const AlsFremderBenutzer fremd;
-    EXPECT_TRUE(fremd.Wirksam());
-    return aktion();
-}
-
 } // namespace
 
 class Klassenuebersicht_ : public Umgebung

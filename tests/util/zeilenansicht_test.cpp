@@ -19,3 +19,22 @@ TEST(ZeilenAnsichten, WieTextInZeilen)
         EXPECT_EQ(zeilen, TextInZeilen(text)) << QString(text).replace("\r", "\\r").replace("\n", "\\n").toStdString();
     }
 }
+
+// Long lines are searched many characters at a time: line ends at every
+// place of such a block, other control characters and characters of any
+// code (also those above 0x8000) beside them.
+TEST(ZeilenAnsichten, LangeZeilenWieTextInZeilen)
+{
+    QList<QStringView> ansichten;
+    for (int vorne = 0; vorne < 20; ++vorne) {
+        for (const QString &ende : {QStringLiteral("\r\n"), QStringLiteral("\n"), QStringLiteral("\r")}) {
+            const QString text = QString(vorne, QChar(0x8001)) + ende + QString(9, u'y') + "\v\t\x01" + ende
+                                 + QString(vorne % 7, QChar(u'ü')) + ende + ende + QString(17, QChar(0xFFFF));
+            ZeilenAnsichten(text, ansichten);
+            QStringList zeilen;
+            for (QStringView zeile : ansichten)
+                zeilen << zeile.toString();
+            EXPECT_EQ(zeilen, TextInZeilen(text)) << vorne;
+        }
+    }
+}
