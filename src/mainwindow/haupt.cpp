@@ -197,6 +197,7 @@ void TForm1::MenuErstellen()
     MenuAkt->addSeparator();
     MenuAktNeuenTag = MenuEintrag(MenuAkt, "MenuAktNeuenTag", QStringLiteral("&Neuen Tag erstellen"), 0,
                                   QKeySequence(Qt::CTRL | Qt::Key_N));
+    KlassentagMenuErstellen();
     MenuAktNeuenTeilnehmer = MenuEintrag(MenuAkt, "MenuAktNeuenTeilnehmer",
                                          QStringLiteral("Neuen Teilnehmer &erstellen..."), 0,
                                          QKeySequence(Qt::CTRL | Qt::Key_E));

@@ -33,6 +33,7 @@ class TVerlaufForm;
 class TVerwaistForm;
 class TKlasseWechselnForm;
 struct KlassenwechselErgebnis;
+class TKlassentagForm;
 struct Tag;
 
 inline const QString InstanzText = QStringLiteral("Merkwerk V1.03");
@@ -170,6 +171,8 @@ public:
         *MenuAktAufgaben, *MenuAktKommentare;
     // The next and the previous participant in the participant list's order.
     QAction *MenuAktNaechster, *MenuAktVorheriger;
+    // The class day (haupt_klassentag.cpp).
+    QAction *MenuAktKlassentag = nullptr;
     QMenu *MenuAusw;
     QAction *MenuAuswKlasse, *MenuAuswVerlauf;
     QAction *MenuSicherungSichern, *MenuSicherungWiederholen;
@@ -198,6 +201,7 @@ public:
     TVerlaufForm *VerlaufForm = nullptr;
     TVerwaistForm *VerwaistForm = nullptr;
     TKlasseWechselnForm *KlasseWechselnForm = nullptr;
+    TKlassentagForm *KlassentagForm = nullptr;
 
 public slots:
     void Timer1Timer();
@@ -211,6 +215,7 @@ public slots:
     void PuReMenuPopup(const QPoint &stelle);
 
     void MenuAktNeuenTagClick();
+    void MenuAktKlassentagClick();
     void MenuBearbHeuteClick();
     void MenuAktTagLoeschenClick();
     void PuEdit3MenuPopup(const QPoint &stelle);
@@ -260,6 +265,8 @@ private:
     void SchalterErstellen();
     void MenuErstellen();
     void AuswertungMenuErstellen();
+    void KlassentagMenuErstellen();
+    void KlassentagMenuAktualisieren();
     void LoeschenMenuErstellen();
     void KlassenwechselMenuErstellen();
     // The message after a class was moved on: how many, and which files failed and why.

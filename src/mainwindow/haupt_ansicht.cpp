@@ -65,6 +65,7 @@ void TForm1::UpdateMenus()
     MenuAktNeuenTag->setEnabled(offen);
     MenuAktNaechster->setEnabled(offen);
     MenuAktVorheriger->setEnabled(offen);
+    KlassentagMenuAktualisieren();
     MenuAktTagLoeschen->setEnabled(tage);
     MenuAktTeilnehmerLoeschen->setEnabled(offen);
     MenuBearbEndgueltigLoeschen->setEnabled(offen);
@@ -135,7 +136,7 @@ bool TForm1::HauptKuerzelVorrang(QKeyEvent *taste) const
     const QKeySequence sequenz(taste->keyCombination());
     for (QAction *eintrag : {MenuAktVor, MenuAktRueck, MenuAktTeilnehmer, MenuAktNaechster, MenuAktVorheriger,
                              MenuAktNeuenTag, MenuAktNeuenTeilnehmer, MenuBearbGehe, MenuBearbSuche, MenuDateiClose,
-                             MenuAuswKlasse, MenuAuswVerlauf}) {
+                             MenuAuswKlasse, MenuAuswVerlauf, MenuAktKlassentag}) {
         if (eintrag->shortcut() == sequenz)
             return true;
     }
