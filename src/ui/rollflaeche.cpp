@@ -6,7 +6,14 @@ Rollflaeche::Rollflaeche(QWidget *eltern) : QScrollArea(eltern)
 {
     setFrameShape(QFrame::NoFrame);
     setFocusPolicy(Qt::NoFocus);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *neu) { FokusZeigen(neu); });
+    fokusWechsel = connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *neu) { FokusZeigen(neu); });
+}
+
+Rollflaeche::~Rollflaeche()
+{
+    // The children go after this destructor and move the focus on the way:
+    // by then this is no scroll area any more.
+    disconnect(fokusWechsel);
 }
 
 void Rollflaeche::FokusZeigen(QWidget *fokus)

@@ -8,7 +8,9 @@ class Rollflaeche : public QScrollArea
     Q_OBJECT
 public:
     explicit Rollflaeche(QWidget *eltern);
+    ~Rollflaeche() override;
 
 private:
     void FokusZeigen(QWidget *fokus);
+    QMetaObject::Connection fokusWechsel;
 };
