@@ -6,6 +6,8 @@
 #include "app/programmstart.h"
 #include "dialogs/editdlg.h"
 #include "dialogs/kennwortdlg.h"
+#include "dialogs/klassentagdlg.h"
+#include "dialogs/klassentagtabelle.h"
 #include "dialogs/sicherndlg.h"
 #include "dialogs/klassendlg.h"
 #include "dialogs/klassewechselndlg.h"
@@ -214,6 +216,19 @@ int main(int argc, char *argv[])
     haupt.MenuAuswKlasse->trigger();
     DialogFoto("verlauf");
     haupt.MenuAuswVerlauf->trigger();
+    // The class day of 4b: a few rows recorded, not yet saved.
+    for (const char *name : {"Anton Berger", "Jonas Gruber", "Lena Huber", "Mia Novak", "Sophie Wagner"})
+        Datei(daten + QString::fromUtf8(name) + ".dat", {"4b\v", "Mi., 10. Dezember 2025\v", "2", t});
+    MeldungsAntwortFestlegen([](MeldungsArt, const QString &text) { return text.endsWith("Verwerfen?"); });
+    DialogFoto("klassentag", [](QWidget *dialog) {
+        auto *k = qobject_cast<TKlassentagForm *>(dialog);
+        const KlassenEintrag eintraege[] = {{2, {}, {}}, {0, "krank", "Attest folgt"}, {1, "Heft vergessen", {}}};
+        for (int zeile = 0; zeile < 3; ++zeile)
+            k->Modell->ZeileAendern(zeile, [&](KlassenZeile &z) { z.eintrag = eintraege[zeile]; });
+        k->TabelleKlasse->ZeileWaehlen(3);
+    });
+    haupt.MenuAktKlassentag->trigger();
+    MeldungsAntwortFestlegen([](MeldungsArt, const QString &) { return false; });
     HeuteFestlegen({});
 
     // A message box as the user sees it.

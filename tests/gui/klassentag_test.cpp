@@ -43,11 +43,34 @@ protected:
     void Taste(int taste, Qt::KeyboardModifiers mit = Qt::NoModifier)
     {
         ++tasten;
+        // The dialog's window is the active one, as for the teacher.
         QWidget *ziel = QApplication::focusWidget();
+        if (QWidget *dialog = QApplication::activeModalWidget(); dialog && (!ziel || ziel->window() != dialog)) {
+            AktivWarten(dialog);
+            ziel = QApplication::focusWidget();
+        }
         ASSERT_TRUE(ziel);
         QTest::keyClick(ziel, Qt::Key(taste), mit);
+        // What a key starts runs before the next key comes, as for the
+        // teacher; a button's mnemonic clicks it after its animation.
+        if (mit & Qt::AltModifier)
+            QTest::qWait(150);
+        QApplication::processEvents();
     }
-    void Text(const QString &text) { Tippen(QApplication::focusWidget(), text); }
+    // A dialog shown is active once the window system says so (the
+    // transient main window counts as active before).
+    static void AktivWarten(QWidget *dialog)
+    {
+        if (!Warten([dialog] { return QApplication::activeWindow() == dialog; }, 500)) {
+            dialog->activateWindow();
+            EXPECT_TRUE(Warten([dialog] { return QApplication::activeWindow() == dialog; }));
+        }
+    }
+    void Text(const QString &text)
+    {
+        Tippen(QApplication::focusWidget(), text);
+        QApplication::processEvents();
+    }
 
     QStringList Spalte(TKlassentagForm *k, int spalte) const
     {
@@ -65,12 +88,14 @@ protected:
             auto *k = qobject_cast<TKlassentagForm *>(dialog);
             ASSERT_TRUE(k);
             gesehen = true;
+            AktivWarten(k);
             aktion(k);
             if (k->isVisible()) {
                 protokoll.vorgaben["Die Einträge"] = true;
                 k->reject();
             }
         });
+        Aktivieren();
         Taste(Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
         EXPECT_TRUE(Warten([] { return !QApplication::activeModalWidget(); }));
         EXPECT_TRUE(gesehen);
@@ -370,6 +395,11 @@ TEST_F(Klassentag, DatumUndNamenssuche)
         k->TabelleKlasse->setFocus();
         Taste(Qt::Key_A);
         EXPECT_EQ(QApplication::focusWidget(), k->FeldSuche);
+        Text("n");
+        EXPECT_EQ(k->FeldSuche->text(), "an");
+        EXPECT_EQ(k->TabelleKlasse->AktuelleZeile(), 0);
+        Taste(Qt::Key_Return);
+        EXPECT_EQ(QApplication::focusWidget(), k->TabelleKlasse);
         Taste(Qt::Key_N, Qt::AltModifier);
         Text("ja");
         Taste(Qt::Key_Return);

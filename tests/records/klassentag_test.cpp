@@ -212,6 +212,7 @@ TEST_F(Klassentag, BesondereDateien)
         QByteArray bytes;
         QStringList danach;
     } faelle[] = {
+        // No mark to keep: UTF-8 without one, as the record view writes it.
         {"leer", "", {"", "Di., 5. März 2024\vgut", "2", T, T}},
         {"nur Kopf", Utf8Datei({"4b\v"}), {"4b\v", "Di., 5. März 2024\vgut", "2", T, T}},
         {"ohne Trenner", Utf8Datei({"4b\v", "Mo., 4. März 2024\v", "1"}),
@@ -234,7 +235,7 @@ TEST_F(Klassentag, BesondereDateien)
             EXPECT_EQ(zeile.gelesen.hausaufgabe, 2);
         }
         ASSERT_EQ(Speichern(zeile), Speicherausgang::Gespeichert);
-        EXPECT_EQ(Lesen(Pfad("Anna")), Utf8Datei(fall.danach));
+        EXPECT_EQ(Lesen(Pfad("Anna")), fall.bytes.isEmpty() ? Utf8Datei(fall.danach).mid(3) : Utf8Datei(fall.danach));
     }
 }
 
