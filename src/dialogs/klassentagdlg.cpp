@@ -27,13 +27,13 @@
 
 namespace {
 
-constexpr int R = 10;
+constexpr int Randbreite = 10;
 const QString OhneKlasseText = QStringLiteral("(ohne Klasse)");
 
 // Controls laid out left to right, a new row where the next would pass `breite`.
 struct Fluss {
     int breite;
-    int x = R, y = R, zeilenHoehe = 0, rechts = 0;
+    int x = Randbreite, y = Randbreite, zeilenHoehe = 0, rechts = 0;
 
     // Places a group of controls `hoehe` high, each with its width, side by
     // side with 5 between them; labels are centred on the row.
@@ -42,7 +42,7 @@ struct Fluss {
         int gesamt = -5;
         for (const auto &[w, b] : gruppe)
             gesamt += b + 5;
-        if (x > R && x + gesamt > breite - R)
+        if (x > Randbreite && x + gesamt > breite - Randbreite)
             Umbruch();
         for (const auto &[w, b] : gruppe) {
             const int h = qobject_cast<QLabel *>(w) ? qMin(hoehe, w->sizeHint().height()) : hoehe;
@@ -50,17 +50,27 @@ struct Fluss {
             x += b + 5;
         }
         rechts = qMax(rechts, x - 5);
-        x += 2 * R - 5;
+        x += 2 * Randbreite - 5;
         zeilenHoehe = qMax(zeilenHoehe, hoehe);
     }
     void Umbruch()
     {
-        y += zeilenHoehe + R;
-        x = R;
+        y += zeilenHoehe + Randbreite;
+        x = Randbreite;
         zeilenHoehe = 0;
     }
     int Unten() const { return y + zeilenHoehe; }
 };
+
+// A button's width: what the style asks, and room for its caption in the
+// program font whatever its style (bold captions were cut off otherwise).
+int Knopfbreite(const QList<QPushButton *> &knoepfe, int standard)
+{
+    int breite = KnopfBreite(knoepfe, standard);
+    for (QPushButton *knopf : knoepfe)
+        breite = qMax(breite, LabelBreite(ProgrammSchrift().schrift, knopf->text()) + 2 * Zeilenhoehe(knopf->font()) / 3);
+    return breite;
+}
 
 int Textbreite(QLabel *label)
 {
@@ -79,13 +89,13 @@ TKlassentagForm::TKlassentagForm(QWidget *eltern) : MwDialog(eltern)
     flaeche->setObjectName(QStringLiteral("Flaeche"));
     Rollbereich->setWidget(flaeche);
 
-    LabelKlasse = new QLabel(QStringLiteral("&Klasse:"), flaeche);
+    LabelKlasse = new QLabel(flaeche);
     AuswahlKlasse = new QComboBox(flaeche);
     AuswahlKlasse->setObjectName(QStringLiteral("AuswahlKlasse"));
     AuswahlKlasse->setAccessibleName(QStringLiteral("Klasse"));
     LabelKlasse->setBuddy(AuswahlKlasse);
 
-    LabelDatum = new QLabel(QStringLiteral("&Datum:"), flaeche);
+    LabelDatum = new QLabel(flaeche);
     FeldDatum = new QDateEdit(flaeche);
     FeldDatum->setObjectName(QStringLiteral("FeldDatum"));
     FeldDatum->setAccessibleName(QStringLiteral("Datum"));
@@ -93,18 +103,18 @@ TKlassentagForm::TKlassentagForm(QWidget *eltern) : MwDialog(eltern)
     FeldDatum->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     FeldDatum->setCalendarPopup(true);
     LabelDatum->setBuddy(FeldDatum);
-    KnopfVortag = new QPushButton(QStringLiteral("&Vortag"), flaeche);
+    KnopfVortag = new QPushButton(flaeche);
     KnopfVortag->setObjectName(QStringLiteral("KnopfVortag"));
-    KnopfFolgetag = new QPushButton(QStringLiteral("&Folgetag"), flaeche);
+    KnopfFolgetag = new QPushButton(flaeche);
     KnopfFolgetag->setObjectName(QStringLiteral("KnopfFolgetag"));
 
-    LabelSuche = new QLabel(QStringLiteral("&Name suchen:"), flaeche);
+    LabelSuche = new QLabel(flaeche);
     FeldSuche = new QLineEdit(flaeche);
     FeldSuche->setObjectName(QStringLiteral("FeldSuche"));
     FeldSuche->setAccessibleName(QStringLiteral("Name suchen"));
     LabelSuche->setBuddy(FeldSuche);
 
-    LabelTabelle = new QLabel(QStringLiteral("&Teilnehmer:"), flaeche);
+    LabelTabelle = new QLabel(flaeche);
     Modell = new KlassentagModell(this);
     TabelleKlasse = new KlassentagTabelle(flaeche);
     TabelleKlasse->setObjectName(QStringLiteral("TabelleKlasse"));
@@ -120,11 +130,11 @@ TKlassentagForm::TKlassentagForm(QWidget *eltern) : MwDialog(eltern)
     LabelHinweis->setObjectName(QStringLiteral("LabelHinweis"));
     LabelHinweis->setWordWrap(true);
 
-    KnopfAlleJa = new QPushButton(QStringLiteral("Alle übrigen: &Ja"), flaeche);
+    KnopfAlleJa = new QPushButton(flaeche);
     KnopfAlleJa->setObjectName(QStringLiteral("KnopfAlleJa"));
-    KnopfSpeichern = new QPushButton(QStringLiteral("&Speichern"), flaeche);
+    KnopfSpeichern = new QPushButton(flaeche);
     KnopfSpeichern->setObjectName(QStringLiteral("KnopfSpeichern"));
-    KnopfSchliessen = new QPushButton(QStringLiteral("S&chließen"), flaeche);
+    KnopfSchliessen = new QPushButton(flaeche);
     KnopfSchliessen->setObjectName(QStringLiteral("KnopfSchliessen"));
     // Enter belongs to the table (the remark), never to a button.
     for (QPushButton *knopf : {KnopfVortag, KnopfFolgetag, KnopfAlleJa, KnopfSpeichern, KnopfSchliessen})
@@ -158,6 +168,22 @@ TKlassentagForm::TKlassentagForm(QWidget *eltern) : MwDialog(eltern)
     setTabOrder(TabelleKlasse, KnopfAlleJa);
     setTabOrder(KnopfAlleJa, KnopfSpeichern);
     setTabOrder(KnopfSpeichern, KnopfSchliessen);
+    CaptionZuweisen();
+}
+
+void TKlassentagForm::CaptionZuweisen()
+{
+    // Set anew before each arrangement: a button measures its caption in
+    // the font it has then.
+    LabelKlasse->setText(QStringLiteral("&Klasse:"));
+    LabelDatum->setText(QStringLiteral("&Datum:"));
+    KnopfVortag->setText(QStringLiteral("&Vortag"));
+    KnopfFolgetag->setText(QStringLiteral("&Folgetag"));
+    LabelSuche->setText(QStringLiteral("&Name suchen:"));
+    LabelTabelle->setText(QStringLiteral("&Teilnehmer:"));
+    KnopfAlleJa->setText(QStringLiteral("Alle übrigen: &Ja"));
+    KnopfSpeichern->setText(QStringLiteral("&Speichern"));
+    KnopfSchliessen->setText(QStringLiteral("S&chließen"));
 }
 
 void TKlassentagForm::SchriftartZuweisen()
@@ -166,6 +192,7 @@ void TKlassentagForm::SchriftartZuweisen()
     FeldEinfaerben(AuswahlKlasse);
     FeldEinfaerben(TabelleKlasse);
     TabelleKlasse->horizontalHeader()->setFont(ProgrammSchrift().schrift);
+    CaptionZuweisen();
     SchalterEinrichten();
 }
 
@@ -175,9 +202,9 @@ void TKlassentagForm::SchalterEinrichten()
     const int h = KnopfHoehe(KnopfSpeichern);
     const int e = qMax(SchalterHoehe(FeldSuche->font(), SchalterArt::Edit),
                        qMax(AuswahlKlasse->sizeHint().height(), FeldDatum->sizeHint().height()));
-    const int b = KnopfBreite({KnopfAlleJa, KnopfSpeichern, KnopfSchliessen}, 187);
-    const int datumKnopf = KnopfBreite({KnopfVortag, KnopfFolgetag}, 125);
-    const int breite = qMin(schirm.width() - 4 * R, qMax(schirm.width() * 8 / 10, 3 * b + 4 * R));
+    const int b = Knopfbreite({KnopfAlleJa, KnopfSpeichern, KnopfSchliessen}, 187);
+    const int datumKnopf = Knopfbreite({KnopfVortag, KnopfFolgetag}, 125);
+    const int breite = qMin(schirm.width() - 4 * Randbreite, qMax(schirm.width() * 8 / 10, 3 * b + 4 * Randbreite));
 
     Fluss fluss{breite};
     fluss.Setzen({{LabelKlasse, Textbreite(LabelKlasse)}, {AuswahlKlasse, qMax(AuswahlKlasse->sizeHint().width(), b)}}, e);
@@ -187,27 +214,27 @@ void TKlassentagForm::SchalterEinrichten()
     fluss.Setzen({{LabelSuche, Textbreite(LabelSuche)}, {FeldSuche, b}}, e);
     fluss.Umbruch();
     const int labelHoehe = Zeilenhoehe(LabelTabelle->font());
-    LabelTabelle->setGeometry(R, fluss.y, breite - 2 * R, labelHoehe);
+    LabelTabelle->setGeometry(Randbreite, fluss.y, breite - 2 * Randbreite, labelHoehe);
     const int tabelleTop = fluss.y + labelHoehe + 5;
 
     const int zeile = Zeilenhoehe(TabelleKlasse->font()) + 8;
     TabelleKlasse->verticalHeader()->setDefaultSectionSize(zeile);
     TabelleKlasse->verticalHeader()->setMinimumSectionSize(zeile);
     const QList<QPushButton *> knoepfe = {KnopfAlleJa, KnopfSpeichern, KnopfSchliessen};
-    const KnopfReihen reihen = KnopfReihenLayout(int(knoepfe.size()), h, b, breite - 2 * R, breite);
-    const int hinweisHoehe = qMax(labelHoehe, LabelHinweis->heightForWidth(breite - 2 * R));
+    const KnopfReihen reihen = KnopfReihenLayout(int(knoepfe.size()), h, b, breite - 2 * Randbreite, breite);
+    const int hinweisHoehe = qMax(labelHoehe, LabelHinweis->heightForWidth(breite - 2 * Randbreite));
     // The table takes the screen's rest, up to fifteen rows, at least three;
     // the title bar and a panel keep their room.
-    const int rest = tabelleTop + 5 + hinweisHoehe + R + reihen.hoehe + R;
+    const int rest = tabelleTop + 5 + hinweisHoehe + Randbreite + reihen.hoehe + Randbreite;
     const int kopf = TabelleKlasse->horizontalHeader()->sizeHint().height();
     const int rahmen = 2 * TabelleKlasse->frameWidth() + TabelleKlasse->horizontalScrollBar()->sizeHint().height();
     const int hoehe = qMax(kopf + 3 * zeile + rahmen, qMin(kopf + 15 * zeile + rahmen, schirm.height() - 100 - rest));
-    TabelleKlasse->setGeometry(R, tabelleTop, breite - 2 * R, hoehe);
-    LabelHinweis->setGeometry(R, tabelleTop + hoehe + 5, breite - 2 * R, hinweisHoehe);
-    const int knopfTop = LabelHinweis->geometry().bottom() + 1 + R;
+    TabelleKlasse->setGeometry(Randbreite, tabelleTop, breite - 2 * Randbreite, hoehe);
+    LabelHinweis->setGeometry(Randbreite, tabelleTop + hoehe + 5, breite - 2 * Randbreite, hinweisHoehe);
+    const int knopfTop = LabelHinweis->geometry().bottom() + 1 + Randbreite;
     for (qsizetype n = 0; n < knoepfe.size(); ++n)
         knoepfe[n]->setGeometry(reihen.knoepfe[n].translated(0, knopfTop));
-    const QSize inhalt(breite, knopfTop + reihen.hoehe + R);
+    const QSize inhalt(breite, knopfTop + reihen.hoehe + Randbreite);
     flaeche->setFixedSize(inhalt);
 
     // Beyond the screen the surface scrolls: a scroll bar's width more.
@@ -222,13 +249,15 @@ void TKlassentagForm::SchalterEinrichten()
 
 void TKlassentagForm::SpaltenAnpassen()
 {
-    // Name and status as wide as their texts; remark and infos share the rest.
-    TabelleKlasse->resizeColumnToContents(KtName);
-    TabelleKlasse->resizeColumnToContents(KtHausaufgabe);
+    // Name, status and state as wide as their texts; remark and infos share
+    // the rest, each at least as wide as its heading (else the table scrolls).
+    for (int spalte : {KtName, KtHausaufgabe, KtZustand})
+        TabelleKlasse->resizeColumnToContents(spalte);
     const int frei = TabelleKlasse->viewport()->width() - TabelleKlasse->columnWidth(KtName)
-                     - TabelleKlasse->columnWidth(KtHausaufgabe);
-    TabelleKlasse->setColumnWidth(KtAnmerkung, qMax(frei * 3 / 10, 100));
-    TabelleKlasse->setColumnWidth(KtInfos, qMax(frei * 3 / 10, 100));
+                     - TabelleKlasse->columnWidth(KtHausaufgabe) - TabelleKlasse->columnWidth(KtZustand);
+    QHeaderView *kopf = TabelleKlasse->horizontalHeader();
+    TabelleKlasse->setColumnWidth(KtAnmerkung, qMax(frei * 6 / 10, kopf->sectionSizeHint(KtAnmerkung)));
+    TabelleKlasse->setColumnWidth(KtInfos, qMax(frei - frei * 6 / 10, kopf->sectionSizeHint(KtInfos)));
 }
 
 void TKlassentagForm::KlasseVorgeben(const QString &klasse)
@@ -266,6 +295,7 @@ void TKlassentagForm::KlassenFuellen()
 void TKlassentagForm::FormShow()
 {
     gespeichert = false;
+    CaptionZuweisen();
     FeldSuche->clear();
     KlassenFuellen();
     {

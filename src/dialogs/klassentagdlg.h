@@ -19,6 +19,7 @@ class TKlassentagForm : public MwDialog
 public:
     explicit TKlassentagForm(QWidget *eltern);
 
+    void CaptionZuweisen();
     void SchriftartZuweisen() override;
     void SchalterEinrichten() override;
 

@@ -125,7 +125,7 @@ KlassentagTabelle::KlassentagTabelle(QWidget *eltern) : QTableView(eltern)
     setTabKeyNavigation(false);
     setWordWrap(false);
     verticalHeader()->hide();
-    horizontalHeader()->setStretchLastSection(true);
+    horizontalHeader()->setStretchLastSection(false);
 }
 
 int KlassentagTabelle::AktuelleZeile() const
