@@ -1,6 +1,7 @@
 #pragma once
 #include "util/kodierung.h"
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -23,3 +24,28 @@ QStringList NeueTeilnehmerZeilen(const QString &klasse, const QString &kommentar
 // drive did not confirm its file.
 bool TeilnehmerAnlegen(const QString &ordner, const QString &name, const QString &klasse,
                        const QString &kommentar, Kodierung &kodierung, QString &fehler);
+
+// Creating many participants in one folder, each as TeilnehmerAnlegen
+// creates one: the folder's names are read once, and its entries are
+// brought onto the drive once at the end.
+class Teilnehmeranlage
+{
+public:
+    explicit Teilnehmeranlage(const QString &ordner);
+
+    // Whether a participant of this name exists in any letter case, those
+    // created here included.
+    bool Vorhanden(const QString &name) const;
+    // As TeilnehmerAnlegen; with `ordnerSyncen` false the folder waits
+    // for Abschliessen.
+    bool Anlegen(const QString &name, const QString &klasse, const QString &kommentar, Kodierung &kodierung,
+                 QString &fehler, bool ordnerSyncen = false);
+    // Syncs the folder when files were created without; the German message
+    // when the drive did not confirm them, else empty.
+    QString Abschliessen();
+
+private:
+    QString ordner;
+    QSet<QString> namen; // upper case
+    bool ungesynct = false;
+};
