@@ -2,6 +2,7 @@
 #include "konsole.h"
 
 #include "entschluesseln.h"
+#include "importieren.h"
 #include "uebersichtexport.h"
 
 #include <QCommandLineParser>
@@ -21,15 +22,34 @@ const QString BisOption = QStringLiteral("bis");
 const QString CsvOption = QStringLiteral("csv");
 const QString EntschluesselnOption = QStringLiteral("entschluesseln");
 const QString ErsetzenOption = QStringLiteral("ersetzen");
+const QString ImportierenOption = QStringLiteral("importieren");
+const QString NamensformOption = QStringLiteral("namensform");
 
-// The options that belong to one command only, with that command.
+// The commands that work without a window.
+const QStringList Befehle = {UebersichtOption, EntschluesselnOption, ImportierenOption};
+
+// The options that belong to some commands only, with those commands.
 struct Zugehoerig {
     const QString &option;
-    const QString &befehl;
+    QStringList befehle;
 };
-const Zugehoerig NurMit[] = {{KlasseOption, UebersichtOption}, {VonOption, UebersichtOption},
-                             {BisOption, UebersichtOption},    {CsvOption, UebersichtOption},
-                             {ErsetzenOption, EntschluesselnOption}};
+const Zugehoerig NurMit[] = {{OrdnerOption, Befehle},
+                             {KlasseOption, {UebersichtOption, ImportierenOption}},
+                             {VonOption, {UebersichtOption}},
+                             {BisOption, {UebersichtOption}},
+                             {CsvOption, {UebersichtOption}},
+                             {ErsetzenOption, {EntschluesselnOption}},
+                             {NamensformOption, {ImportierenOption}}};
+
+// "--a", "--a oder --b", "--a, --b oder --c".
+QString Aufzaehlen(const QStringList &befehle)
+{
+    QStringList optionen;
+    for (const QString &befehl : befehle)
+        optionen << QLatin1String("--") + befehl;
+    const QString letzte = optionen.takeLast();
+    return optionen.isEmpty() ? letzte : optionen.join(QLatin1String(", ")) + QLatin1String(" oder ") + letzte;
+}
 
 } // namespace
 
@@ -45,11 +65,13 @@ void KommandozeileEinrichten(QCommandLineParser &parser)
                                      "als CSV-Datei, ohne ein Fenster zu öffnen.")});
     parser.addOption({OrdnerOption,
                       QStringLiteral("Ordner mit den Teilnehmerdateien; ohne diese Angabe der Datenordner der "
-                                     "Einstellungen. Für --entschluesseln der Ordner, in den die Dateien kommen."),
+                                     "Einstellungen. Für --entschluesseln der Ordner, in den die Dateien kommen; für "
+                                     "--importieren der Ordner, in dem die Teilnehmer angelegt werden."),
                       QStringLiteral("ORDNER")});
     parser.addOption({KlasseOption,
                       QStringLiteral("Nur die Teilnehmer dieser Klasse (Groß- und Kleinschreibung gleich); ohne "
-                                     "diese Angabe alle."),
+                                     "diese Angabe alle. Für --importieren die Klasse aller Zeilen (statt der Spalte "
+                                     "Klasse)."),
                       QStringLiteral("KLASSE")});
     parser.addOption({VonOption, QStringLiteral("Erster Tag des Zeitraums."), QStringLiteral("TT.MM.JJJJ")});
     parser.addOption({BisOption, QStringLiteral("Letzter Tag des Zeitraums; ohne --von und --bis zählen alle "
@@ -65,6 +87,18 @@ void KommandozeileEinrichten(QCommandLineParser &parser)
     parser.addOption({ErsetzenOption,
                       QStringLiteral("Mit --entschluesseln: ersetzt Dateien gleichen Namens im Ordner (sonst wird "
                                      "dann nichts geschrieben).")});
+    parser.addOption({ImportierenOption,
+                      QStringLiteral("Legt die Teilnehmer einer Klassenliste (CSV- oder Textdatei mit Semikolon, "
+                                     "Komma oder Tabulator; Spalten nach der Kopfzeile Nachname, Vorname, Name, "
+                                     "Klasse, Kommentar) an, ohne ein Fenster zu öffnen; vorhandene Teilnehmer "
+                                     "bleiben unverändert. Ende 0: alle angelegt oder schon vorhanden; 1: Zeilen "
+                                     "ungültig oder nicht geschrieben; 2: falsche Angabe oder Datei nicht lesbar."),
+                      QStringLiteral("DATEI")});
+    parser.addOption({NamensformOption,
+                      QStringLiteral("Mit --importieren: wie der Name gebildet wird, \"Nachname, Vorname\", "
+                                     "\"Vorname Nachname\" oder \"Nachname Vorname\"; ohne diese Angabe die "
+                                     "zuletzt gewählte."),
+                      QStringLiteral("FORM")});
 }
 
 std::optional<int> KommandozeileAusfuehren(QCommandLineParser &parser, const QStringList &argumente)
@@ -86,35 +120,37 @@ std::optional<int> KommandozeileAusfuehren(QCommandLineParser &parser, const QSt
                                                        QCoreApplication::applicationVersion()));
         return 0;
     }
-    const bool uebersicht = parser.isSet(UebersichtOption);
-    const bool entschluesseln = parser.isSet(EntschluesselnOption);
-    if (uebersicht && entschluesseln) {
-        TextAusgeben(stderr, QStringLiteral("--uebersicht und --entschluesseln gehen nur einzeln.\nMehr dazu: %1 --help\n")
-                             .arg(programm));
+    QStringList gesetzt;
+    for (const QString &befehl : Befehle) {
+        if (parser.isSet(befehl))
+            gesetzt << befehl;
+    }
+    if (gesetzt.size() > 1) {
+        TextAusgeben(stderr, QStringLiteral("%1 gehen nur einzeln.\nMehr dazu: %2 --help\n")
+                             .arg(Aufzaehlen(gesetzt).replace(QLatin1String(" oder "), QLatin1String(" und ")), programm));
         return 2;
     }
     for (const Zugehoerig &nur : NurMit) {
-        if (parser.isSet(nur.option) && !parser.isSet(nur.befehl)) {
-            TextAusgeben(stderr, QStringLiteral("Die Option --%1 gilt nur zusammen mit --%2.\nMehr dazu: %3 --help\n")
-                                 .arg(nur.option, nur.befehl, programm));
+        if (parser.isSet(nur.option) && (gesetzt.isEmpty() || !nur.befehle.contains(gesetzt.first()))) {
+            TextAusgeben(stderr, QStringLiteral("Die Option --%1 gilt nur zusammen mit %2.\nMehr dazu: %3 --help\n")
+                                 .arg(nur.option, Aufzaehlen(nur.befehle), programm));
             return 2;
         }
     }
-    if (!uebersicht && !entschluesseln && parser.isSet(OrdnerOption)) {
-        TextAusgeben(stderr, QStringLiteral("Die Option --%1 gilt nur zusammen mit --uebersicht oder --entschluesseln.\n"
-                                        "Mehr dazu: %2 --help\n")
-                             .arg(OrdnerOption, programm));
-        return 2;
-    }
-    if (uebersicht || entschluesseln) {
-        const int code = uebersicht ? UebersichtExportieren({parser.value(OrdnerOption), parser.value(KlasseOption),
-                                                             parser.value(VonOption), parser.value(BisOption),
-                                                             parser.value(CsvOption)})
-                                    : Entschluesseln(parser.value(EntschluesselnOption), parser.value(OrdnerOption),
-                                                     parser.isSet(ErsetzenOption));
-        if (code == 2)
-            TextAusgeben(stderr, QStringLiteral("Mehr dazu: %1 --help\n").arg(programm));
-        return code;
-    }
-    return std::nullopt;
+    if (gesetzt.isEmpty())
+        return std::nullopt;
+    const QString befehl = gesetzt.first();
+    int code = 0;
+    if (befehl == UebersichtOption)
+        code = UebersichtExportieren({parser.value(OrdnerOption), parser.value(KlasseOption), parser.value(VonOption),
+                                      parser.value(BisOption), parser.value(CsvOption)});
+    else if (befehl == EntschluesselnOption)
+        code = Entschluesseln(parser.value(EntschluesselnOption), parser.value(OrdnerOption),
+                              parser.isSet(ErsetzenOption));
+    else
+        code = ImportAusfuehren({parser.value(ImportierenOption), parser.value(OrdnerOption),
+                                 parser.value(KlasseOption), parser.value(NamensformOption)});
+    if (code == 2)
+        TextAusgeben(stderr, QStringLiteral("Mehr dazu: %1 --help\n").arg(programm));
+    return code;
 }
