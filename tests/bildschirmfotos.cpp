@@ -5,6 +5,7 @@
 
 #include "app/programmstart.h"
 #include "dialogs/editdlg.h"
+#include "dialogs/importdlg.h"
 #include "dialogs/kennwortdlg.h"
 #include "dialogs/klassentagdlg.h"
 #include "dialogs/klassentagtabelle.h"
@@ -171,6 +172,16 @@ int main(int argc, char *argv[])
         wechseln->FeldNeueKlasse->setText("5b");
     });
     haupt.MenuBearbGanzeKlasse->trigger();
+    // A class list from the school office, with a row that exists and one
+    // that cannot be a file name.
+    const QString liste = welt.path() + "/Klasse 4b.csv";
+    Datei(liste, {"Nachname;Vorname;Klasse;Bemerkung", "Müller-Lüdenscheidt;Hans-Jürgen;4b;Allergie: Nüsse",
+                  "Beta;;4b;", "Schmidt/Meyer;Lena;4b;", "Yılmaz;Elif;4b;sitzt vorne", "Weiß;Jörg;4b;"});
+    DialogFoto("importieren", [liste](QWidget *dialog) {
+        auto *import = qobject_cast<TImportForm *>(dialog);
+        import->DateiLaden(liste);
+    });
+    haupt.MenuAktImportieren->trigger();
     DialogFoto("umbenennen");
     haupt.MenuBearbUmbenennen->trigger();
     DialogFoto("suche");

@@ -229,6 +229,7 @@ void TForm1::MenuErstellen()
     LoeschenMenuErstellen();
     KlassenwechselMenuErstellen();
     TeilnehmerwechselMenuErstellen();
+    ImportMenuErstellen();
 
     MenuAns = leiste->addMenu(QStringLiteral("&Ansicht"));
     MenuAnsSchrift = MenuEintrag(MenuAns, "MenuAnsSchrift", QStringLiteral("Schriftart..."));

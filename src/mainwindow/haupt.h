@@ -34,6 +34,7 @@ class TVerwaistForm;
 class TKlasseWechselnForm;
 struct KlassenwechselErgebnis;
 class TKlassentagForm;
+class TImportForm;
 struct Tag;
 
 inline const QString InstanzText = QStringLiteral("Merkwerk V1.03");
@@ -180,6 +181,8 @@ public:
     QAction *MenuBearbEndgueltigLoeschen, *MenuSicherungVerwaist;
     // A whole class moved on to a new class.
     QAction *MenuBearbGanzeKlasse;
+    // A class list made into participants.
+    QAction *MenuAktImportieren;
     QAction *MenuAnsSchrift, *MenuAnsHintergrund;
     QAction *MenuEinstEigeneDateien, *MenuEinstProgrammordner;
     QAction *MenuHilfeInfo, *MenuHilfeHomepage, *MenuHilfeUpdate, *MenuHilfeHistory,
@@ -202,6 +205,7 @@ public:
     TVerwaistForm *VerwaistForm = nullptr;
     TKlasseWechselnForm *KlasseWechselnForm = nullptr;
     TKlassentagForm *KlassentagForm = nullptr;
+    TImportForm *ImportForm = nullptr;
 
 public slots:
     void Timer1Timer();
@@ -222,6 +226,7 @@ public slots:
     void MenuBearbGeheClick();
     void MenuBearbSucheClick();
     void MenuAktNeuenTeilnehmerClick();
+    void MenuAktImportierenClick();
     void MenuBearbUmbenennenClick();
     void MenuBearbKommentarClick();
     void PuEdit12MenuPopup(const QPoint &stelle);
@@ -276,6 +281,7 @@ private:
     // Saves the shown day and opens the participant `schritt` places on in
     // the participant list's order; at the ends only the standard sound.
     void TeilnehmerWechseln(int schritt);
+    void ImportMenuErstellen();
     // The two questions before a participant is deleted; true on Yes to both.
     bool LoeschenBestaetigt(const QString &name);
     void PopupMenusErstellen();

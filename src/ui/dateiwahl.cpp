@@ -8,8 +8,29 @@
 #include <QFileInfo>
 
 namespace {
+
 QString letzterOrdner;
+
+// The folder the next file dialog opens in.
+const QString &Startordner()
+{
+    if (letzterOrdner.isEmpty() || !QDir(letzterOrdner).exists())
+        letzterOrdner = QDir(EigeneDokumente()).exists() ? EigeneDokumente() : QDir::homePath();
+    return letzterOrdner;
 }
+
+// The file chosen in a file dialog, whose folder the next one opens in;
+// empty when the user cancels.
+QString Gewaehlt(QFileDialog &dialog)
+{
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    const QString datei = dialog.selectedFiles().first();
+    letzterOrdner = OrdnerTeil(datei);
+    return datei;
+}
+
+} // namespace
 
 Speicherdialog::Speicherdialog(QWidget *eltern, const QString &titel, const QString &ordner)
     : QFileDialog(eltern, titel, ordner)
@@ -35,18 +56,23 @@ void Speicherdialog::accept()
 QString SpeicherortWaehlen(QWidget *eltern, const QString &titel, const QString &filter, const QString &endung,
                            const QString &vorschlag)
 {
-    if (letzterOrdner.isEmpty() || !QDir(letzterOrdner).exists())
-        letzterOrdner = QDir(EigeneDokumente()).exists() ? EigeneDokumente() : QDir::homePath();
-    Speicherdialog dialog(eltern, titel, letzterOrdner);
+    Speicherdialog dialog(eltern, titel, Startordner());
     dialog.setObjectName(QStringLiteral("Speicherort"));
     dialog.setNameFilter(filter);
     dialog.setDefaultSuffix(endung);
     dialog.selectFile(vorschlag);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    const QString datei = dialog.selectedFiles().first();
-    letzterOrdner = OrdnerTeil(datei);
-    return datei;
+    return Gewaehlt(dialog);
+}
+
+QString DateiZumOeffnenWaehlen(QWidget *eltern, const QString &titel, const QString &filter)
+{
+    QFileDialog dialog(eltern, titel, Startordner());
+    dialog.setObjectName(QStringLiteral("Dateiwahl"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilter(filter);
+    return Gewaehlt(dialog);
 }
 
 QString FuerDateinamen(QString text)

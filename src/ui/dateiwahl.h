@@ -22,6 +22,12 @@ public:
 QString SpeicherortWaehlen(QWidget *eltern, const QString &titel, const QString &filter, const QString &endung,
                            const QString &vorschlag);
 
+// Asks for a file to open, in the program's German file dialog, in the
+// folder chosen last (at first the documents folder); `filter` as
+// QFileDialog takes it ("Tabellen (*.csv);;Alle Dateien (*)"). An empty
+// text when the user cancels.
+QString DateiZumOeffnenWaehlen(QWidget *eltern, const QString &titel, const QString &filter);
+
 // A text made fit for a file name: characters that separate folders or
 // that some systems forbid in names become "-".
 QString FuerDateinamen(QString text);

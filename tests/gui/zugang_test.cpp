@@ -114,7 +114,7 @@ TEST_F(Zugang, JederDialogHatJedenBuchstabenEinmal)
     for (const char *dialog : {"Wählen Sie einen neuen Teilnehmer", "Wählen Sie die anzuzeigende Klasse",
                                "Schrifthintergrund wählen", "Datendateien sichern nach", "Klassenübersicht",
                                "Verlauf des Teilnehmers \"Beta\"", "Gesamte Tage des aktuellen Teilnehmers als Text",
-                               "Ganze Klasse ändern", "Klassentag erfassen"})
+                               "Ganze Klasse ändern", "Klassentag erfassen", "Teilnehmer importieren"})
         EXPECT_TRUE(titel.contains(dialog)) << dialog << " fehlt in: " << titel.join(" | ").toStdString();
     EXPECT_FALSE(QApplication::activeModalWidget());
 }
