@@ -14,7 +14,7 @@
 
 namespace {
 
-int Falsch(const QString &text)
+int FalscheAngabe(const QString &text)
 {
     FehlerZeile(text);
     return 2;
@@ -36,7 +36,7 @@ int ImportAusfuehren(const ImportAuftrag &auftrag)
     if (!auftrag.namensform.isEmpty()) {
         form = NamensformAusText(auftrag.namensform);
         if (!form)
-            return Falsch(QStringLiteral("Die Namensform \"%1\" bei --namensform ist unbekannt; erwartet wird eine "
+            return FalscheAngabe(QStringLiteral("Die Namensform \"%1\" bei --namensform ist unbekannt; erwartet wird eine "
                                          "von %2.")
                               .arg(auftrag.namensform, Formen()));
     }
@@ -46,11 +46,11 @@ int ImportAusfuehren(const ImportAuftrag &auftrag)
     if (eingestellt && !QFileInfo(ordner).exists())
         PrivatenOrdnerAnlegen(ordner);
     if (!QFileInfo(ordner).isDir())
-        return Falsch(QStringLiteral("Der Ordner \"%1\" existiert nicht.").arg(Nativ(ordner)));
+        return FalscheAngabe(QStringLiteral("Der Ordner \"%1\" existiert nicht.").arg(Nativ(ordner)));
     QByteArray bytes;
     QString grund;
     if (!DateiLesen(auftrag.datei, bytes, grund))
-        return Falsch(LeseFehlerText(QFileInfo(auftrag.datei).absoluteFilePath(), grund));
+        return FalscheAngabe(LeseFehlerText(QFileInfo(auftrag.datei).absoluteFilePath(), grund));
 
     const Tabelle tabelle = TabelleLesen(bytes);
     ImportWahl wahl;

@@ -29,18 +29,18 @@
 
 namespace {
 
-constexpr int R = 10;
-enum Spalte { SpalteZeile, SpalteName, SpalteKlasse, SpalteKommentar, SpalteZustand, Vorschauspalten };
+constexpr int Aussenrand = 10;
+enum Vorschauspalte { VorschauZeile, VorschauName, VorschauKlasse, VorschauKommentar, VorschauZustand, Vorschauspalten };
 // Enough of a cell to tell a column by it in the column chooser.
 constexpr int ProbeLaenge = 30;
 
-QStringList Kopf()
+QStringList VorschauKopf()
 {
     return {QStringLiteral("Zeile"), QStringLiteral("Name"), QStringLiteral("Klasse"), QStringLiteral("Kommentar"),
             QStringLiteral("Zustand")};
 }
 
-QTableWidgetItem *Zelle(const QString &text)
+QTableWidgetItem *VorschauZelle(const QString &text)
 {
     auto *zelle = new QTableWidgetItem(text);
     zelle->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
@@ -146,7 +146,7 @@ void TImportForm::CaptionZuweisen()
     TabelleVorschau->setAccessibleDescription(
         QStringLiteral("Je Zeile der Liste: Zeile, Name, Klasse, Kommentar und ob der Teilnehmer neu angelegt, "
                        "übersprungen oder nicht angelegt wird."));
-    TabelleVorschau->setHorizontalHeaderLabels(Kopf());
+    TabelleVorschau->setHorizontalHeaderLabels(VorschauKopf());
 }
 
 void TImportForm::SchriftartZuweisen()
@@ -172,51 +172,51 @@ void TImportForm::SchalterEinrichten()
     const int label2 = qMax(breite(LabelBedeutung), breite(LabelKlasse));
     const int feld = std::max({b * 3 / 2, AuswahlBedeutung->sizeHint().width(), AuswahlNamensform->sizeHint().width(),
                                LabelBreite(FeldKlasse->font(), QString(ProbeLaenge / 2, QLatin1Char('M')))});
-    const int spalte2 = R + label1 + 5 + feld + 2 * R;
+    const int spalte2 = Aussenrand + label1 + 5 + feld + 2 * Aussenrand;
     const QSize schirm = Bildschirm();
-    const int innen = std::max({spalte2 + label2 + 5 + feld, R + b + R + zwischenablage,
-                                schirm.width() * 3 / 5 - R})
-                      - R;
-    const int ganz = qMin(innen + 2 * R, qMax(schirm.width() - 40, spalte2 + label2 + 5 + feld + R));
+    const int innen = std::max({spalte2 + label2 + 5 + feld, Aussenrand + b + Aussenrand + zwischenablage,
+                                schirm.width() * 3 / 5 - Aussenrand})
+                      - Aussenrand;
+    const int ganz = qMin(innen + 2 * Aussenrand, qMax(schirm.width() - 40, spalte2 + label2 + 5 + feld + Aussenrand));
 
-    int y = R;
-    KnopfDatei->setGeometry(R, y, b, h);
-    KnopfZwischenablage->setGeometry(R + b + R, y, zwischenablage, h);
-    y += h + R;
+    int y = Aussenrand;
+    KnopfDatei->setGeometry(Aussenrand, y, b, h);
+    KnopfZwischenablage->setGeometry(Aussenrand + b + Aussenrand, y, zwischenablage, h);
+    y += h + Aussenrand;
     // The source in a row of its own, as wide as the dialog.
-    LabelQuelle->setGeometry(R, y, ganz - 2 * R, labelHoehe);
+    LabelQuelle->setGeometry(Aussenrand, y, ganz - 2 * Aussenrand, labelHoehe);
     QuelleZeigen();
-    y += labelHoehe + R;
-    KastenKopfzeile->setGeometry(R, y, qMax(KastenKopfzeile->sizeHint().width(), breite(LabelSpalte)), e);
-    y += e + R;
+    y += labelHoehe + Aussenrand;
+    KastenKopfzeile->setGeometry(Aussenrand, y, qMax(KastenKopfzeile->sizeHint().width(), breite(LabelSpalte)), e);
+    y += e + Aussenrand;
     const auto reihe = [&](QLabel *links, QWidget *feldLinks, QLabel *rechts, QWidget *feldRechts) {
-        links->setGeometry(R, y + (e - labelHoehe) / 2, breite(links), labelHoehe);
-        feldLinks->setGeometry(R + label1 + 5, y, feld, e);
+        links->setGeometry(Aussenrand, y + (e - labelHoehe) / 2, breite(links), labelHoehe);
+        feldLinks->setGeometry(Aussenrand + label1 + 5, y, feld, e);
         rechts->setGeometry(spalte2, y + (e - labelHoehe) / 2, breite(rechts), labelHoehe);
         feldRechts->setGeometry(spalte2 + label2 + 5, y, feld, e);
-        y += e + R;
+        y += e + Aussenrand;
     };
     reihe(LabelSpalte, AuswahlSpalte, LabelBedeutung, AuswahlBedeutung);
     reihe(LabelNamensform, AuswahlNamensform, LabelKlasse, FeldKlasse);
 
-    LabelVorschau->setGeometry(R, y, breite(LabelVorschau), labelHoehe);
+    LabelVorschau->setGeometry(Aussenrand, y, breite(LabelVorschau), labelHoehe);
     y += labelHoehe + 5;
     const int zeile = Zeilenhoehe(TabelleVorschau->font()) + 8;
     TabelleVorschau->verticalHeader()->setDefaultSectionSize(zeile);
     TabelleVorschau->verticalHeader()->setMinimumSectionSize(zeile);
     // Up to a dozen rows, and the title bar and a panel keep their room.
-    const int rest = y + 5 + labelHoehe + R + h + R;
+    const int rest = y + 5 + labelHoehe + Aussenrand + h + Aussenrand;
     const int kopf = TabelleVorschau->horizontalHeader()->sizeHint().height();
     const int rahmen = 2 * TabelleVorschau->frameWidth() + TabelleVorschau->horizontalScrollBar()->sizeHint().height();
     const int hoehe =
         qMax(kopf + 3 * zeile + rahmen, qMin(kopf + 12 * zeile + rahmen, schirm.height() - 100 - rest));
-    TabelleVorschau->setGeometry(R, y, ganz - 2 * R, hoehe);
+    TabelleVorschau->setGeometry(Aussenrand, y, ganz - 2 * Aussenrand, hoehe);
     y += hoehe + 5;
-    LabelZusammenfassung->setGeometry(R, y, ganz - 2 * R, labelHoehe);
-    y += labelHoehe + R;
-    KnopfImportieren->setGeometry(R, y, b, h);
-    KnopfAbbrechen->setGeometry(ganz - R - b, y, b, h);
-    setFixedSize(ganz, y + h + R);
+    LabelZusammenfassung->setGeometry(Aussenrand, y, ganz - 2 * Aussenrand, labelHoehe);
+    y += labelHoehe + Aussenrand;
+    KnopfImportieren->setGeometry(Aussenrand, y, b, h);
+    KnopfAbbrechen->setGeometry(ganz - Aussenrand - b, y, b, h);
+    setFixedSize(ganz, y + h + Aussenrand);
     TabelleVorschau->resizeColumnsToContents();
     FensterEinrichten();
 }
@@ -371,17 +371,17 @@ void TImportForm::VorschauAktualisieren()
     int neu = 0, vorhanden = 0, ungueltig = 0;
     for (int n = 0; n < vorschau.size(); ++n) {
         const ImportZeile &zeile = vorschau[n];
-        TabelleVorschau->setItem(n, SpalteZeile, Zelle(QString::number(zeile.zeile)));
-        TabelleVorschau->setItem(n, SpalteName, Zelle(zeile.name));
-        TabelleVorschau->setItem(n, SpalteKlasse, Zelle(zeile.klasse));
-        TabelleVorschau->setItem(n, SpalteKommentar, Zelle(zeile.kommentar));
-        TabelleVorschau->setItem(n, SpalteZustand, Zelle(ZustandText(zeile)));
+        TabelleVorschau->setItem(n, VorschauZeile, VorschauZelle(QString::number(zeile.zeile)));
+        TabelleVorschau->setItem(n, VorschauName, VorschauZelle(zeile.name));
+        TabelleVorschau->setItem(n, VorschauKlasse, VorschauZelle(zeile.klasse));
+        TabelleVorschau->setItem(n, VorschauKommentar, VorschauZelle(zeile.kommentar));
+        TabelleVorschau->setItem(n, VorschauZustand, VorschauZelle(ZustandText(zeile)));
         neu += zeile.zustand == ImportZeile::Neu ? 1 : 0;
         vorhanden += zeile.zustand == ImportZeile::Vorhanden ? 1 : 0;
         ungueltig += zeile.zustand == ImportZeile::Ungueltig ? 1 : 0;
     }
     if (!vorschau.isEmpty() && TabelleVorschau->currentRow() < 0)
-        TabelleVorschau->setCurrentCell(0, SpalteName);
+        TabelleVorschau->setCurrentCell(0, VorschauName);
     TabelleVorschau->resizeColumnsToContents();
     QuelleZeigen();
     LabelZusammenfassung->setText(

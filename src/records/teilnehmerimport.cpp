@@ -86,7 +86,7 @@ QString FeldGrund(const QString &text, const QString &was)
 }
 
 // Why a row cannot become a participant; empty when it can.
-QString Grund(const ImportZeile &zeile, const QString &ordner)
+QString UngueltigGrund(const ImportZeile &zeile, const QString &ordner)
 {
     if (zeile.name.isEmpty())
         return QStringLiteral("kein Name");
@@ -242,7 +242,7 @@ QList<ImportZeile> ImportVorschau(const Tabelle &tabelle, const ImportWahl &wahl
         zeile.name = NameBilden(zellen, wahl);
         zeile.klasse = klasseFuerAlle.isEmpty() ? Zusammen(zellen, wahl.spalten, Spaltenbedeutung::Klasse) : klasseFuerAlle;
         zeile.kommentar = Zusammen(zellen, wahl.spalten, Spaltenbedeutung::Kommentar);
-        zeile.grund = Grund(zeile, ordner);
+        zeile.grund = UngueltigGrund(zeile, ordner);
         const QString gross = Gross(zeile.name);
         if (!zeile.grund.isEmpty())
             zeile.zustand = ImportZeile::Ungueltig;

@@ -21,7 +21,7 @@ const QString &Startordner()
 
 // The file chosen in a file dialog, whose folder the next one opens in;
 // empty when the user cancels.
-QString Gewaehlt(QFileDialog &dialog)
+QString GewaehlteDatei(QFileDialog &dialog)
 {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
@@ -61,7 +61,7 @@ QString SpeicherortWaehlen(QWidget *eltern, const QString &titel, const QString 
     dialog.setNameFilter(filter);
     dialog.setDefaultSuffix(endung);
     dialog.selectFile(vorschlag);
-    return Gewaehlt(dialog);
+    return GewaehlteDatei(dialog);
 }
 
 QString DateiZumOeffnenWaehlen(QWidget *eltern, const QString &titel, const QString &filter)
@@ -72,7 +72,7 @@ QString DateiZumOeffnenWaehlen(QWidget *eltern, const QString &titel, const QStr
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilter(filter);
-    return Gewaehlt(dialog);
+    return GewaehlteDatei(dialog);
 }
 
 QString FuerDateinamen(QString text)
